@@ -1,0 +1,97 @@
+#pragma once
+
+#include "activity_log/ActionRecord.h"
+#include "core/Signal.h"
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+class clsTimePoint;
+
+namespace zk {
+// A file that cannot be opened, read or written, naming the path and the reason.
+class FileError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+} // namespace zk
+
+// The activity log actions.dat: fixed 148-byte records behind one cursor,
+// RecordNr (counting from 1). One record is buffered; a changed buffer is
+// written when the cursor moves, on Flush and on CloseFile. Every field set
+// sends Change, and a listener may move the cursor away and back from inside it.
+//
+// Errors: zk::FileError for the file system (bad handle, unreadable, unwritable,
+// record number 0 or less), zk::OverflowError for a record number outside 16 bits.
+class clsActionsDbase
+{
+public:
+    clsActionsDbase();
+    ~clsActionsDbase();
+    clsActionsDbase(const clsActionsDbase &) = delete;
+    clsActionsDbase &operator=(const clsActionsDbase &) = delete;
+
+    void OpenFile(const std::string &openfilename);
+    void CloseFile();
+    std::int32_t RecordCount() const;
+    std::int32_t RecordNr() const;
+    void RecordNr(std::int32_t vNewValue);
+    void Flush();
+    void EncryptAll();
+
+    std::string Description() const;
+    void Description(const std::string &text);
+
+    std::int32_t StartDateTimeYear() const;
+    void StartDateTimeYear(std::int32_t v);
+    std::int32_t StartDateTimeMonth() const;
+    void StartDateTimeMonth(std::int32_t v);
+    std::int32_t StartDateTimeDay() const;
+    void StartDateTimeDay(std::int32_t v);
+    std::int32_t StartDateTimeHour() const;
+    void StartDateTimeHour(std::int32_t v);
+    std::int32_t StartDateTimeMinute() const;
+    void StartDateTimeMinute(std::int32_t v);
+    std::int32_t StartDateTimeSeconds() const;
+    void StartDateTimeSeconds(std::int32_t v);
+    std::int32_t EndDateTimeYear() const;
+    void EndDateTimeYear(std::int32_t v);
+    std::int32_t EndDateTimeMonth() const;
+    void EndDateTimeMonth(std::int32_t v);
+    std::int32_t EndDateTimeDay() const;
+    void EndDateTimeDay(std::int32_t v);
+    std::int32_t EndDateTimeHour() const;
+    void EndDateTimeHour(std::int32_t v);
+    std::int32_t EndDateTimeMinute() const;
+    void EndDateTimeMinute(std::int32_t v);
+    std::int32_t EndDateTimeSeconds() const;
+    void EndDateTimeSeconds(std::int32_t v);
+
+    bool ValidStartAndValidEndTime() const;
+    std::int32_t ElapsedSeconds() const;
+    std::string StartTimeAsString() const;
+    std::string EndTimeAsString() const;
+    std::string StartDateAndEndDateAsString() const;
+    void SetStartTimeToNow();
+    void SetEndTimeToNow();
+    void AddToEndTime(std::int32_t sec);
+    void SetStartTimeToTimePoint(const clsTimePoint &tp);
+    void SetEndTimeToTimePoint(const clsTimePoint &tp);
+
+    // The path given to OpenFile; empty while none is open.
+    const std::string &FileName() const;
+    bool IsOpen() const;
+
+    // Sent each time the buffered record becomes changed.
+    zk::Signal<> Change;
+
+private:
+    bool RecordChanged() const;
+    void RecordChanged(bool value);
+
+    struct Impl;
+    std::unique_ptr<Impl> m;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/Signal.h"
+
+#include <string>
+
+namespace zk {
+
+// The four pictures the program shows in the notification area.
+enum class TrayImage { Image1Inactive = 1, Image2Active = 2, Image3Off = 3, Image4Startup = 4 };
+
+// The notification-area icon. First: the person asks for the main window.
+// Third: the person asks for the log list (after a short countdown).
+class TrayIcon
+{
+public:
+    virtual ~TrayIcon() = default;
+    virtual void SetIcon(TrayImage image) = 0;
+    virtual void SetToolTip(const std::string &text) = 0;
+    // False where the desktop has no notification area.
+    virtual bool Available() const = 0;
+
+    Signal<> First;
+    Signal<> Third;
+};
+
+} // namespace zk

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything (warnings as errors, address and
+# undefined-behaviour sanitizers) and runs every test through CTest.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/deps.sh
+zk_ensure_packages
+[ -f build/test/build.ninja ] || cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DZITKLOK_SANITIZE=ON -DZITKLOK_WERROR=ON
+cmake --build build/test
+cd build/test
+ctest --output-on-failure --no-tests=error -j2 "$@"
