@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+#include <cstdint>
+
+// Seconds since 1 January 1970 of a local date and time, on the real
+// calendar. Only differences are used: to tell a late look or tick after a
+// sleep, and a clock that was set back. Months outside 1..12 are carried into
+// the year, so record fields of any value give a number.
+std::int64_t ClockSeconds(std::int64_t year, std::int64_t month, std::int64_t day,
+                          std::int64_t hour, std::int64_t minute, std::int64_t second);
+std::int64_t ClockSeconds(const zk::LocalDateTime &t);
+// The clock in use now (zk::CurrentClock()).
+std::int64_t ClockSecondsNow();

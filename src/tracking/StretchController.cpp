@@ -1,0 +1,338 @@
+#include "tracking/StretchController.h"
+
+#include "activity_log/clsActionsDbase.h"
+#include "localisation/Module2.h"
+#include "platform/Dialogs.h"
+#include "platform/PointerSource.h"
+#include "time/Module1.h"
+#include "time/OverflowError.h"
+#include "time/clsTimePoint.h"
+#include "tracking/ActionStateView.h"
+#include "tracking/ClockSeconds.h"
+#include "tracking/PointerUnseenNotice.h"
+#include "tracking/StretchView.h"
+#include "tracking/clsElapsedWarning.h"
+#include "tracking/clsForm1ActionState.h"
+
+#include <limits>
+
+namespace {
+
+void ReplaceAll(std::string &text, const std::string &from, const std::string &to)
+{
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+std::string EnglishWords(std::int32_t seconds)
+{
+    return GetDurationAsString(seconds, "minutes", "hours", "and");
+}
+
+std::string DutchWords(std::int32_t seconds)
+{
+    return GetDurationAsString(seconds, "minuten", "uur", "en");
+}
+
+std::int64_t Seconds(const clsTimePoint &tp)
+{
+    return ClockSeconds(tp.Year(), tp.Month(), tp.Day(), tp.Hour(), tp.Minute(), tp.Seconds());
+}
+
+std::int32_t ToInt32Clamped(std::int64_t v)
+{
+    constexpr std::int64_t top = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(v > top ? top : (v < 0 ? 0 : v));
+}
+
+} // namespace
+
+StretchController::StretchController(clsActionsDbase &actions, StretchView &view,
+                                     ActionStateView &stateView, zk::Dialogs &dialogs)
+    : actions(actions)
+    , m_view(view)
+    , m_stateView(stateView)
+    , m_dialogs(dialogs)
+    , m_elapsedwarning(std::make_unique<clsElapsedWarning>())
+    , m_elapsedwarningMouseIdle(std::make_unique<clsElapsedWarning>())
+{
+    m_elapsedwarningConnection
+        = m_elapsedwarning->Warning.Connect([this] { elapsedwarning_Warning(); });
+    m_elapsedwarningMouseIdleConnection = m_elapsedwarningMouseIdle->Warning.Connect(
+        [this] { elapsedwarningMouseIdle_Warning(); });
+}
+
+StretchController::~StretchController() = default;
+
+clsForm1ActionState &StretchController::ActionState()
+{
+    if (!m_actionState)
+        m_actionState = std::make_unique<clsForm1ActionState>(m_stateView);
+    return *m_actionState;
+}
+
+bool StretchController::PointerSeen() const
+{
+    return m_pointer == nullptr || m_pointer->CanSeeActivity();
+}
+
+void StretchController::NoteAlive(std::int64_t now)
+{
+    m_lastAlive = now;
+}
+
+std::int64_t StretchController::RecordStartSeconds() const
+{
+    return ClockSeconds(actions.StartDateTimeYear(), actions.StartDateTimeMonth(),
+                        actions.StartDateTimeDay(), actions.StartDateTimeHour(),
+                        actions.StartDateTimeMinute(), actions.StartDateTimeSeconds());
+}
+
+std::int64_t StretchController::RecordEndSeconds() const
+{
+    return ClockSeconds(actions.EndDateTimeYear(), actions.EndDateTimeMonth(),
+                        actions.EndDateTimeDay(), actions.EndDateTimeHour(),
+                        actions.EndDateTimeMinute(), actions.EndDateTimeSeconds());
+}
+
+void StretchController::SetEndToNowKeepingOrder()
+{
+    // A clock set back would pull the end before what was already logged, or
+    // before the start; the end written last is the better guess then.
+    if (ClockSecondsNow() < RecordEndSeconds())
+        return;
+    actions.SetEndTimeToNow();
+}
+
+void StretchController::SetEndToTimePointKeepingOrder(const clsTimePoint &tp)
+{
+    if (Seconds(tp) >= RecordStartSeconds()) {
+        actions.SetEndTimeToTimePoint(tp);
+        return;
+    }
+    clsTimePoint start;
+    start.SetDay(actions.StartDateTimeYear(), actions.StartDateTimeMonth(),
+                 actions.StartDateTimeDay());
+    start.SetTime(actions.StartDateTimeHour(), actions.StartDateTimeMinute(),
+                  actions.StartDateTimeSeconds());
+    actions.SetEndTimeToTimePoint(start);
+}
+
+void StretchController::EndCurrentRecord(const clsTimePoint *EndTP)
+{
+    if (m_currentRecordNr == 0)
+        return;
+    const std::int16_t saved = zk::CheckedToInt16(actions.RecordNr());
+    actions.RecordNr(m_currentRecordNr);
+    if (EndTP)
+        SetEndToTimePointKeepingOrder(*EndTP);
+    else
+        SetEndToNowKeepingOrder();
+    actions.RecordNr(saved);
+    m_currentRecordNr = 0;
+}
+
+void StretchController::NewRecord(const std::string &Description, bool SetToIdle,
+                                  const clsTimePoint *StartTP)
+{
+    EndCurrentRecord();
+
+    const std::int16_t saved = zk::CheckedToInt16(actions.RecordNr());
+    // The store refuses record numbers beyond 16 bits (zk::OverflowError):
+    // the log then holds 32,767 records and no stretch starts.
+    actions.RecordNr(zk::CheckedAdd(actions.RecordCount(), 1));
+    m_currentRecordNr = zk::CheckedToInt16(actions.RecordNr());
+    if (StartTP && Seconds(*StartTP) <= ClockSecondsNow())
+        actions.SetStartTimeToTimePoint(*StartTP);
+    else
+        actions.SetStartTimeToNow(); // also when the clock went back past StartTP
+    actions.SetEndTimeToNow();
+    actions.Description(Description);
+    actions.RecordNr(saved);
+
+    if (m_view.FilterText() != Description)
+        m_view.SetFilterText(Description);
+    else
+        m_view.cmbFilter_Change();
+
+    if (SetToIdle && ActionState().State() == 1) {
+        ActionState().State(2);
+    } else {
+        ActionState().State(1);
+        if (m_mouseWatchReset)
+            m_mouseWatchReset();
+        elapsedwarningMouseIdle().Reset();
+        elapsedwarning().Reset();
+    }
+
+    m_currentUser = Description;
+}
+
+void StretchController::btnStartComputeren_Click()
+{
+    m_view.HideMainWindow();
+    m_view.ShowStartWindow();
+}
+
+void StretchController::btnEindigComputeren_Click()
+{
+    if (m_currentRecordNr == 0)
+        return;
+    const std::int16_t saved = zk::CheckedToInt16(actions.RecordNr());
+    const std::int16_t stopping = m_currentRecordNr;
+    actions.RecordNr(stopping);
+    SetEndToNowKeepingOrder();
+
+    const std::string answer = m_dialogs.InputBox(TranslateText("Vul de zitklok in!"),
+                                                  TranslateText("Stoppen met computeren"),
+                                                  actions.Description());
+
+    // The box ran the event loop: ticks, an automatic stop or a new user's
+    // stretch may have moved the cursor and closed this stretch meanwhile.
+    // The text belongs to the record that was offered, whatever happened.
+    actions.RecordNr(stopping);
+    if (!answer.empty())
+        actions.Description(answer);
+    actions.RecordNr(saved);
+
+    // A stretch begun while the box was open (the "Idle" one of an automatic
+    // stop, or a user's) is not the one being stopped: it goes on.
+    if (m_currentRecordNr == stopping) {
+        m_currentRecordNr = 0;
+        ActionState().State(0);
+    }
+}
+
+void StretchController::ContinueAfterClockSetBack()
+{
+    // Cursor on the running record, whose end lies after "now". It keeps that
+    // end; the stretch goes on in a new record from now with the same text.
+    const std::string description = actions.Description();
+    actions.RecordNr(zk::CheckedAdd(actions.RecordCount(), 1));
+    m_currentRecordNr = zk::CheckedToInt16(actions.RecordNr());
+    actions.SetStartTimeToNow();
+    actions.SetEndTimeToNow();
+    actions.Description(description);
+}
+
+void StretchController::Timer1_Tick()
+{
+    const std::int64_t now = ClockSecondsNow();
+    const std::optional<std::int64_t> previous = m_lastAlive;
+    NoteAlive(now);
+    if (m_currentRecordNr <= 0)
+        return;
+
+    if (previous && now - *previous > elapsedwarningMouseIdle().TimeTillWarning()) {
+        // Woken from a sleep before the mouse watch noticed: the gap was no use.
+        std::int32_t still = ToInt32Clamped(now - *previous);
+        FeedIdleWarning(still);
+        if (m_currentRecordNr <= 0)
+            return;
+    }
+
+    const std::int16_t saved = zk::CheckedToInt16(actions.RecordNr());
+    actions.RecordNr(m_currentRecordNr);
+    if (now < RecordEndSeconds()) {
+        ContinueAfterClockSetBack();
+    } else {
+        actions.SetEndTimeToNow();
+    }
+    const std::int16_t running = m_currentRecordNr;
+
+    const std::int32_t today = m_view.GetTodayTimeFromUser(m_currentUser);
+    elapsedwarning().UpdateActiveSeconds(today);
+    if (m_currentRecordNr != running) {
+        // The alarm box let an automatic stop or a new stretch happen; the
+        // tooltip now belongs to that one, and the next tick words it.
+        actions.RecordNr(saved);
+        return;
+    }
+
+    std::string text = TranslateText("$user$ is bezig: $time$. Totaal vandaag: $time2$");
+    ReplaceAll(text, "$user$", m_currentUser);
+    ReplaceAll(text, "$time$", EnglishWords(actions.ElapsedSeconds()));
+    ReplaceAll(text, "$tijd$", DutchWords(actions.ElapsedSeconds()));
+    ReplaceAll(text, "$time2$", EnglishWords(today));
+    ReplaceAll(text, "$tijd2$", DutchWords(today));
+    m_stateView.Tray().SetToolTip(text);
+
+    actions.RecordNr(saved);
+}
+
+void StretchController::Timer2_Tick()
+{
+    if (m_focusCountdown <= 0)
+        return;
+    --m_focusCountdown;
+    if (m_view.MainWindowVisible() && m_focusCountdown == 0)
+        m_view.FocusLogList();
+}
+
+void StretchController::FeedIdleWarning(std::int32_t &stillSeconds)
+{
+    if (ActionState().State() != 1 || m_currentRecordNr == 0)
+        return;
+    if (!PointerSeen()) {
+        // Keep the warning armed: should the pointer become visible, the
+        // automatic stop works from then on.
+        if (!m_pointerNoticeShown) {
+            m_pointerNoticeShown = true;
+            const std::string notice = PointerUnseenNotice();
+            if (!notice.empty())
+                m_stateView.SetStatusText(notice);
+        }
+        return;
+    }
+    elapsedwarningMouseIdle().UpdateActiveSeconds(stillSeconds);
+}
+
+void StretchController::MouseWatch_Idle(std::int32_t &lastResetIdle)
+{
+    NoteAlive(ClockSecondsNow());
+    FeedIdleWarning(lastResetIdle);
+}
+
+void StretchController::MouseWatch_ResetIdle()
+{
+    NoteAlive(ClockSecondsNow());
+    ActionState().LastActivity().SetTimeFromClock();
+}
+
+void StretchController::elapsedwarning_Warning()
+{
+    // The warning is spent only when its listeners return, so a minute tick
+    // while the box is open would raise it again. One alarm on the screen is
+    // enough: a raise while it is open is dropped.
+    if (m_alarmOpen)
+        return;
+    struct Open
+    {
+        bool &flag;
+        explicit Open(bool &f) : flag(f) { flag = true; }
+        ~Open() { flag = false; }
+    } open(m_alarmOpen);
+    m_dialogs.MessageBox(TranslateText("Je bent al 2 uur aan het computeren. Tijd om te stoppen."),
+                         TranslateText("Alarm"), zk::Dialogs::Icon::Exclamation);
+}
+
+void StretchController::elapsedwarningMouseIdle_Warning()
+{
+    if (m_currentRecordNr == 0 || !m_view.GetAutoStopOnMouseIdle() || !PointerSeen())
+        return;
+
+    std::string text
+        = TranslateText("Automatisch gestopt met tijd, omdat de muis $time$ lang stilstond.");
+    const std::int32_t limit = elapsedwarningMouseIdle().TimeTillWarning();
+    ReplaceAll(text, "$time$", EnglishWords(limit));
+    ReplaceAll(text, "$tijd$", DutchWords(limit));
+    m_stateView.SetStatusText(text);
+
+    clsTimePoint &lastActivity = ActionState().LastActivity();
+    EndCurrentRecord(&lastActivity);
+    NewRecord("Idle", true, &lastActivity);
+
+    m_view.HideMainWindow();
+    m_view.ShowStartWindow();
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "core/Signal.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class ActionStateView;
+class StretchView;
+class clsActionsDbase;
+class clsElapsedWarning;
+class clsForm1ActionState;
+class clsTimePoint;
+
+namespace zk {
+class Dialogs;
+class PointerSource;
+} // namespace zk
+
+// The main window's part of use tracking: the running stretch and its record,
+// the stop button, the minute tick with the busy tooltip, the focus countdown,
+// the mouse watch handlers with the automatic stop, and the two-hour alarm.
+// Form1 owns one and forwards its clicks, ticks and notifications to it.
+//
+// Every operation that touches the store saves its cursor, works on its own
+// record and sets the cursor back (which writes the record). Errors of the
+// store reach the caller.
+//
+// The clock set back: no operation lets a record end before its start.
+// Writing "end = now" never moves an end backwards (the end already written
+// stays); a minute tick that finds the clock behind the running record's end
+// closes that record there and starts a new one with the same description at
+// the new "now", so that time after the jump is still logged and the daily
+// total never goes negative. The "Idle" record of an automatic stop starts no
+// later than now.
+//
+// Sleep and resume: a minute tick that comes more than the idle limit
+// (TimeTillWarning of elapsedwarningMouseIdle) after the previous tick or
+// look of the mouse watch counts the gap as stillness of the pointer, as the
+// mouse watch does at its own late look. Whichever of the two runs first after
+// a resume, the stretch ends at LastActivity (option on) before a tick can
+// count the sleep as use. A forward jump of the clock by more than that limit
+// looks the same and is treated the same.
+class StretchController
+{
+public:
+    StretchController(clsActionsDbase &actions, StretchView &view, ActionStateView &stateView,
+                      zk::Dialogs &dialogs);
+    ~StretchController();
+    StretchController(const StretchController &) = delete;
+    StretchController &operator=(const StretchController &) = delete;
+
+    // Ends a running stretch now and appends a record for Description. For a
+    // user (SetToIdle false, or the state not 1) the state becomes 1 and the
+    // mouse watch and both warnings are reset; the automatic stop passes
+    // SetToIdle true and LastActivity, which puts the state to 2.
+    void NewRecord(const std::string &Description, bool SetToIdle,
+                   const clsTimePoint *StartTP = nullptr);
+    // Closes the running record at EndTP (or now); nothing when none runs.
+    void EndCurrentRecord(const clsTimePoint *EndTP = nullptr);
+
+    void btnStartComputeren_Click(); // hides the main window, shows frmStart
+    // Ends the running record now, asks for its description in a modal input
+    // box and stops. The box lets the event loop run: the typed text always
+    // lands in the record that was running when the box opened; when that
+    // stretch was closed meanwhile (automatic stop, a new user), the newer
+    // stretch is left running.
+    void btnEindigComputeren_Click();
+
+    void Timer1_Tick(); // every minute
+    void Timer2_Tick(); // every 100 ms while Timer2Needed()
+    bool Timer2Needed() const { return m_focusCountdown > 0; }
+
+    // Handlers of UCMouseWatch1's Idle and ResetIdle.
+    void MouseWatch_Idle(std::int32_t &lastResetIdle);
+    void MouseWatch_ResetIdle();
+
+    // Handlers of the two warnings' Warning (connected by the constructor).
+    void elapsedwarning_Warning();          // the two-hour alarm
+    void elapsedwarningMouseIdle_Warning(); // the automatic stop
+
+    // Created on first use (which applies state 0).
+    clsForm1ActionState &ActionState();
+    // Both start at 7200 seconds; start-up sets the idle one to 600.
+    clsElapsedWarning &elapsedwarning() { return *m_elapsedwarning; }
+    clsElapsedWarning &elapsedwarningMouseIdle() { return *m_elapsedwarningMouseIdle; }
+
+    std::int16_t currentRecordNr() const { return m_currentRecordNr; }
+    const std::string &currentUser() const { return m_currentUser; }
+    std::int16_t focusCountdown() const { return m_focusCountdown; }
+    void focusCountdown(std::int16_t value) { m_focusCountdown = value; }
+
+    // UCMouseWatch1.Reset, called when a user's stretch begins.
+    void SetMouseWatchReset(std::function<void()> reset) { m_mouseWatchReset = std::move(reset); }
+    // Where the pointer comes from. While it reports CanSeeActivity() false
+    // the automatic stop does not act, and the status bar tells so once (at
+    // the first look during a user's stretch). Without a source the pointer
+    // counts as seen.
+    void SetPointerSource(const zk::PointerSource *pointer) { m_pointer = pointer; }
+
+private:
+    bool PointerSeen() const;
+    void NoteAlive(std::int64_t now);
+    void SetEndToNowKeepingOrder();
+    void SetEndToTimePointKeepingOrder(const clsTimePoint &tp);
+    std::int64_t RecordStartSeconds() const;
+    std::int64_t RecordEndSeconds() const;
+    void ContinueAfterClockSetBack();
+    void FeedIdleWarning(std::int32_t &stillSeconds);
+
+    clsActionsDbase &actions;
+    StretchView &m_view;
+    ActionStateView &m_stateView;
+    zk::Dialogs &m_dialogs;
+
+    std::int16_t m_currentRecordNr = 0;
+    std::string m_currentUser;
+    std::int16_t m_focusCountdown = 0;
+
+    std::unique_ptr<clsForm1ActionState> m_actionState;
+    std::unique_ptr<clsElapsedWarning> m_elapsedwarning;
+    std::unique_ptr<clsElapsedWarning> m_elapsedwarningMouseIdle;
+    zk::Signal<>::Connection m_elapsedwarningConnection;
+    zk::Signal<>::Connection m_elapsedwarningMouseIdleConnection;
+
+    std::function<void()> m_mouseWatchReset;
+    const zk::PointerSource *m_pointer = nullptr;
+    bool m_pointerNoticeShown = false;
+    bool m_alarmOpen = false;
+    // Clock of the latest minute tick or mouse look, to tell a sleep.
+    std::optional<std::int64_t> m_lastAlive;
+};
