@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace zk {
 // Raised when the list cannot take what it is asked to (a 101st user).
@@ -41,6 +42,9 @@ public:
     zk::Signal<> Change;
 
 private:
-    std::array<std::string, kMaxUsers + 1> m_names;
+    using Names = std::array<std::string, kMaxUsers + 1>;
+    void SaveOrRollBack(std::pair<Names, std::int16_t> before);
+
+    Names m_names;
     std::int16_t m_count = 0;
 };

@@ -1,0 +1,160 @@
+#include "localisation/Module2Tables.h"
+
+#include "Version.h"
+
+#include <array>
+#include <string_view>
+
+namespace zk::translation {
+namespace {
+
+struct Row
+{
+    std::string_view key;
+    std::string_view nl;
+    std::string_view eng;
+    bool withVersion = false; // the text is a prefix followed by the version
+};
+
+constexpr Row kControlNames[] = {
+    {"Form1", "Zitklok versie ", "Sitclock version ", true},
+    {"btnStartComputeren", "Starten met computeren.", "Starting with the computer."},
+    {"btnEindigComputeren", "Ik stop met computeren", "I quit using the computer."},
+    {"mnuFile", "&Bestand", "&File"},
+    {"mnuExit", "&Sluiten", "E&xit"},
+    {"mnuEdit", "Be&werken", "&Edit"},
+    {"mnuEditUsers", "&Gebruikers", "&Users"},
+    {"mnuOptions", "&Opties", "&Options"},
+    {"mnuAutoStopOnMouseIdle", "Auto Stop als de muis 10 min. niet beweegt",
+     "Auto stop on mouse idle for 10 min."},
+    {"mnuOptionsProgramEnabled", "Programma in gebruik", "Programma in use"},
+    {"mnuAutoStartOnSetup", "Start Zitklok bij opstarten van computer",
+     "Start Sitclock on Computer start"},
+    {"mnuLanguage", "Taal", "Langage"},
+    {"mnuLanguageDutch", "Nederlands", "Dutch"},
+    {"mnuLanguageEnglish", "Engels", "English"},
+    {"mnuHelp", "&Help", "&Help"},
+    {"mnuHelpAboutZitklok", "&Over Zitklok", "&About Sitclock"},
+    {"frmAbout", "Over Zitklok", "About Sitclock"},
+    {"lblVersion", "Versie ", "Version ", true},
+    {"lblTitle", "Zitklok\n\xA9 de maker van Zitklok. Alle rechten voorbehouden.",
+     "Sitclock\n\xA9 the maker of Sitclock. All rights reserved."},
+    {"lblDescription",
+     "Het bijhouden van de werkzaamheden op jouw computer. Hoe lang zit ieder achter de "
+     "computer? En wat heb je al die tijd gedaan? Gebruik dit programma alleen om de "
+     "hoeveelheid computertijd te verminderen en/of in de gaten te houden.",
+     "Logging your use on your computer. How much time do people spend behind the computer? "
+     "And what did you do all this time? Use this program only to lessen and/or to keep an "
+     "eye on the used computer time."},
+    {"lblDisclaimer",
+     "Waarschuwing: het kopi\xEBren van dit programma is verboden. Alleen de maker van het "
+     "programma mag toestemming geven om het te gebruiken.",
+     "Warning: copying this program is forbidden. Only its author may give permission to "
+     "use it."},
+    {"cmdOK", "OK", "OK"},
+    {"cmdSysInfo", "&Systeem Info..", "&System Info.."},
+    {"frmEditUsers", "Bewerken gebruikers", "Edit users"},
+    {"btnAddUser", "Voeg toe", "Add user"},
+    {"frmStart", "Wie gaat bezig?", "Who is starting?"},
+    {"btnEditUsers", "Bewerk gebruikers..", "Edit users.."},
+    {"labStartNoUsers", "Klik op \"Bewerk Gebruikers\" om een paar gebruikers toe te voegen..",
+     "Press \"Edit users\" to add one or more users.."},
+};
+
+constexpr Row kColumnKeys[] = {
+    {"headDescription", "Beschrijving", "Description"},
+    {"headDay", "Dag", "Day"},
+    {"headStartTime", "Start tijd", "Start Time"},
+    {"headEndTime", "Eind tijd", "End Time"},
+    {"headDuration", "Duur", "Duration"},
+};
+
+constexpr Row kMessages[] = {
+    {"Alles (zonder Idle)", "Alles (zonder Idle)", "All (without Idle)"},
+    {"Alles", "Alles", "All"},
+    {"Idle", "Idle", "Idle"},
+    {"Remove User ", "Gebruiker weg halen: ", "Remove user: "},
+    {"Please enter new user's name", "Voer de naam in van een nieuwe gebruiker",
+     "Please enter new user's name"},
+    {"New user", "Nieuwe gebruiker", "New user"},
+    {"Zitklokker is niet aktief!", "Zitklok is niet aktief!", "Sitclock is inactive!"},
+    {"Zitklokker is Aktief!", "Zitklok is Aktief!", "Sitclock is active!"},
+    {"Zitklokker is Idle!", "Zitklok is Idle!", "Sitclock is idle!"},
+    {"Zitklokker is niet werkzaam.", "Zitklok is niet werkzaam.", "Sitclock is turned off."},
+    {"Programma is uitgeschakeld.", "Programma is uitgeschakeld.",
+     "Program is being turned off."},
+    {"Vul de zitklok in!", "Vul de zitklok in!", "Please enter your sitclock!"},
+    {"Stoppen met computeren", "Stoppen met computeren", "Quitting with the computeren"},
+    {"Je bent al 2 uur aan het computeren. Tijd om te stoppen.",
+     "Je bent al 2 uur aan het computeren. Tijd om te stoppen.",
+     "You're already using the computer for 2 hours. It's time to quit."},
+    {"Alarm", "Alarm", "Alarm"},
+    {"Automatisch gestopt met tijd, omdat de muis $time$ lang stilstond.",
+     "Automatisch gestopt met tijd, omdat de muis $tijd$ lang stilstond.",
+     "Automatically stopped logging your time, because the muis didn't move for $time$."},
+    {"Zitklokker is bezig: $time$.", "Zitklok is bezig: $tijd$.", "Sitclock is busy: $time$."},
+    {"N/A", "N.v.t.", "N/A"},
+    {"$user$ is bezig: $time$. Totaal vandaag: $time2$",
+     "$user$ is bezig: $tijd$. Totaal vandaag: $tijd2$",
+     "$user$ is busy for: $time$. Today's total: $time2$"},
+};
+
+template <std::size_t N>
+Rows Build(const Row (&rows)[N], Language language)
+{
+    Rows out;
+    out.reserve(N);
+    for (const Row &row : rows) {
+        std::string text(language == Language::NL ? row.nl : row.eng);
+        if (row.withVersion)
+            text += VersionText();
+        out.emplace_back(std::string(row.key), std::move(text));
+    }
+    return out;
+}
+
+struct Tables
+{
+    std::array<Rows, 6> rows;
+    std::array<Map, 6> maps;
+};
+
+std::size_t Index(Table table, Language language)
+{
+    return static_cast<std::size_t>(table) * 2 + (language == Language::NL ? 0 : 1);
+}
+
+const Tables &AllTables()
+{
+    static const Tables tables = [] {
+        Tables t;
+        for (Language language : {Language::NL, Language::ENG}) {
+            t.rows[Index(Table::ControlNames, language)] = Build(kControlNames, language);
+            t.rows[Index(Table::ColumnKeys, language)] = Build(kColumnKeys, language);
+            t.rows[Index(Table::Messages, language)] = Build(kMessages, language);
+        }
+        for (std::size_t i = 0; i < t.rows.size(); ++i)
+            t.maps[i] = Map(t.rows[i].begin(), t.rows[i].end());
+        return t;
+    }();
+    return tables;
+}
+
+} // namespace
+
+std::string VersionText()
+{
+    return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor);
+}
+
+const Rows &TableRows(Table table, Language language)
+{
+    return AllTables().rows[Index(table, language)];
+}
+
+const Map &TableMap(Table table, Language language)
+{
+    return AllTables().maps[Index(table, language)];
+}
+
+} // namespace zk::translation
