@@ -1,0 +1,116 @@
+#include "users/frmEditUsers.h"
+
+#include "localisation/Module2.h"
+#include "localisation/QtTranslate.h"
+#include "platform/Dialogs.h"
+#include "platform/Latin1.h"
+#include "platform/SettingsStore.h"
+#include "users/WrappingButton.h"
+#include "users/clsUsers.h"
+
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+frmEditUsers::frmEditUsers(clsUsers &users, zk::Dialogs &dialogs, QWidget *parent)
+    : QDialog(parent)
+    , m_users(users)
+    , m_dialogs(dialogs)
+    , m_list1(new QListWidget(this))
+    , m_btnAddUser(new QPushButton(QStringLiteral("Add User"), this))
+    , m_btnRemoveUser(new WrappingButton(QStringLiteral("Remove User"), this))
+    , m_listenlanguage([this] { UpdateResourcesfrmEditUsers(); })
+{
+    setObjectName(QStringLiteral("frmEditUsers"));
+    setWindowTitle(QStringLiteral("Edit Users"));
+    setModal(true);
+    setFixedSize(312, 187);
+
+    m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setGeometry(8, 16, 153, 160);
+    m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_btnAddUser->setObjectName(QStringLiteral("btnAddUser"));
+    m_btnAddUser->setGeometry(192, 24, 89, 25);
+    m_btnAddUser->setAutoDefault(false);
+    m_btnRemoveUser->setObjectName(QStringLiteral("btnRemoveUser"));
+    m_btnRemoveUser->setGeometry(192, 64, 89, 49);
+    m_btnRemoveUser->setAutoDefault(false);
+
+    connect(m_list1, &QListWidget::itemSelectionChanged, this, &frmEditUsers::List1_Click);
+    connect(m_btnAddUser, &QPushButton::clicked, this, &frmEditUsers::btnAddUser_Click);
+    connect(m_btnRemoveUser, &QPushButton::clicked, this, &frmEditUsers::btnRemoveUser_Click);
+
+    UpdateResourcesfrmEditUsers();
+    UpdateUserList();
+}
+
+void frmEditUsers::UpdateUserList()
+{
+    // Refilling is not a click: the remove button keeps its caption.
+    const QSignalBlocker blocker(m_list1);
+    m_list1->clear();
+    for (std::int16_t i = 1; i <= m_users.Count(); ++i)
+        m_list1->addItem(zk::ToQt(m_users.Item(i)));
+    m_list1->setCurrentRow(-1);
+}
+
+void frmEditUsers::UpdateResourcesfrmEditUsers()
+{
+    TranslateWindow(this);
+    List1_Click();
+}
+
+std::string frmEditUsers::SelectedText() const
+{
+    const QList<QListWidgetItem *> selected = m_list1->selectedItems();
+    return selected.isEmpty() ? std::string() : zk::FromQt(selected.front()->text());
+}
+
+void frmEditUsers::List1_Click()
+{
+    m_btnRemoveUser->setText(zk::ToQt(TranslateText("Remove User ") + SelectedText()));
+}
+
+void frmEditUsers::btnAddUser_Click()
+{
+    const std::string name = m_dialogs.InputBox(TranslateText("Please enter new user's name"),
+                                                TranslateText("New user"), "");
+    if (name.empty())
+        return;
+    try {
+        m_users.Add(name);
+    } catch (const zk::UsersError &error) {
+        ShowError(error);
+    } catch (const zk::SettingsError &error) {
+        ShowError(error);
+    }
+    UpdateUserList();
+}
+
+void frmEditUsers::btnRemoveUser_Click()
+{
+    const QList<QListWidgetItem *> selected = m_list1->selectedItems();
+    if (selected.isEmpty())
+        return;
+    try {
+        m_users.RemoveByName(zk::FromQt(selected.front()->text()));
+    } catch (const zk::SettingsError &error) {
+        // The list kept the name, so the entry stays too.
+        ShowError(error);
+        return;
+    }
+    // The entry removed is the selected one, even when the list removed an
+    // earlier user of the same name: both end up holding the same names.
+    const QSignalBlocker blocker(m_list1);
+    delete m_list1->takeItem(m_list1->row(selected.front()));
+    m_list1->clearSelection();
+    m_list1->setCurrentRow(-1);
+}
+
+void frmEditUsers::ShowError(const std::exception &error)
+{
+    QString title = QCoreApplication::applicationName();
+    if (title.isEmpty())
+        title = QStringLiteral("Sitclock");
+    m_dialogs.MessageBox(error.what(), zk::FromQt(title), zk::Dialogs::Icon::Exclamation);
+}

@@ -1,0 +1,153 @@
+#include "users/frmStart.h"
+
+#include "localisation/QtTranslate.h"
+#include "platform/Dialogs.h"
+#include "platform/Latin1.h"
+#include "users/clsUsers.h"
+#include "users/frmEditUsers.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+constexpr int kClientWidth = 169;
+constexpr int kRowStep = 48;
+constexpr int kEditHeight = 25;
+constexpr int kBottomMargin = 16;
+} // namespace
+
+frmStart::frmStart(clsUsers &users, zk::Dialogs &dialogs,
+                   std::function<void(const std::string &)> newRecord, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_users(users)
+    , m_dialogs(dialogs)
+    , m_newRecord(std::move(newRecord))
+    , m_scroll(new QScrollArea(this))
+    , m_content(new QWidget)
+    , m_labStartNoUsers(new QLabel(QStringLiteral("Please Edit the Users to add some users here."),
+                                   m_content))
+    , m_btnEditUsers(new QPushButton(QStringLiteral("Edit Users"), this))
+    , m_listenlanguage([this] { UpdateResourcesfrmStart(); })
+{
+    setObjectName(QStringLiteral("frmStart"));
+    setWindowTitle(QStringLiteral("Who is starting?"));
+
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setWidget(m_content); // the scroll area owns the content from here on
+
+    auto *btnTemplate = new QPushButton(m_content);
+    btnTemplate->setObjectName(QStringLiteral("btnUser"));
+    btnTemplate->setProperty("index", 0);
+    btnTemplate->setGeometry(8, 16, 153, 33);
+    btnTemplate->hide();
+    m_btnUser.push_back(btnTemplate);
+
+    m_labStartNoUsers->setObjectName(QStringLiteral("labStartNoUsers"));
+    m_labStartNoUsers->setGeometry(8, 16, 153, 49);
+    m_labStartNoUsers->setWordWrap(true);
+    m_labStartNoUsers->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_btnEditUsers->setObjectName(QStringLiteral("btnEditUsers"));
+    connect(m_btnEditUsers, &QPushButton::clicked, this, &frmStart::btnEditUsers_Click);
+
+    Load();
+}
+
+int frmStart::AvailableHeight() const
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().height() : 768;
+}
+
+void frmStart::Load()
+{
+    for (std::size_t i = m_btnUser.size() - 1; i >= 1; --i) {
+        delete m_btnUser[i];
+        m_btnUser.pop_back();
+    }
+
+    const QPushButton *tpl = m_btnUser.front();
+    const int n = m_users.Count();
+    for (int i = 1; i <= n; ++i) {
+        auto *button = new QPushButton(m_content);
+        button->setObjectName(tpl->objectName());
+        button->setProperty("index", i);
+        button->setGeometry(tpl->x(), tpl->y() + (i - 1) * kRowStep, tpl->width(), tpl->height());
+        const std::string name = m_users.Item(static_cast<std::int16_t>(i));
+        // The exact name travels in a property: the caption doubles "&" so
+        // that it shows literally instead of marking an accelerator.
+        button->setProperty("userName", zk::ToQt(name));
+        button->setText(zk::ToQt(name).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        connect(button, &QPushButton::clicked, this, [this, i] { btnUser_Click(i); });
+        button->show();
+        m_btnUser.push_back(button);
+    }
+
+    m_labStartNoUsers->setVisible(n == 0);
+
+    const int m = n == 0 ? 1 : n;
+    const int editTop = tpl->y() + m * kRowStep;
+    m_outerHeight = editTop + kEditHeight + kBottomMargin + kFrameHeight;
+    m_content->setFixedSize(kClientWidth, editTop);
+
+    const int available = AvailableHeight();
+    m_scrolling = m_outerHeight > available;
+    int clientWidth = kClientWidth;
+    int clientHeight = m_outerHeight - kFrameHeight;
+    int editY = editTop;
+    if (m_scrolling) {
+        const int scrollBar = m_scroll->verticalScrollBar()->sizeHint().width();
+        clientWidth += scrollBar;
+        clientHeight = std::max(available - kFrameHeight, tpl->y() + kRowStep + kEditHeight
+                                                              + kBottomMargin);
+        editY = clientHeight - kEditHeight - kBottomMargin;
+        m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        m_scroll->setGeometry(0, 0, clientWidth, editY);
+    } else {
+        m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_scroll->setGeometry(0, 0, kClientWidth, editTop);
+    }
+    m_btnEditUsers->setGeometry(tpl->x(), editY, tpl->width(), kEditHeight);
+    setFixedSize(clientWidth, clientHeight);
+
+    UpdateResourcesfrmStart();
+}
+
+void frmStart::UpdateResourcesfrmStart()
+{
+    TranslateWindow(this);
+}
+
+void frmStart::btnUser_Click(int index)
+{
+    if (index < 1 || index >= static_cast<int>(m_btnUser.size()))
+        return;
+    const std::string name = zk::FromQt(m_btnUser[index]->property("userName").toString());
+    try {
+        if (m_newRecord)
+            m_newRecord(name);
+    } catch (const std::exception &error) {
+        // Nobody started: the window stays so that the choice can be made again.
+        QString title = QCoreApplication::applicationName();
+        m_dialogs.MessageBox(error.what(), title.isEmpty() ? "Sitclock" : zk::FromQt(title),
+                             zk::Dialogs::Icon::Exclamation);
+        return;
+    }
+    close();
+}
+
+void frmStart::btnEditUsers_Click()
+{
+    {
+        frmEditUsers dialog(m_users, m_dialogs, this);
+        dialog.exec();
+    }
+    Load();
+}
