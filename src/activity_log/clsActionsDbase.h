@@ -35,6 +35,10 @@ public:
     clsActionsDbase &operator=(const clsActionsDbase &) = delete;
 
     void OpenFile(const std::string &openfilename);
+    // For readers beside the running program (the report tool): the file must
+    // exist, is never created or written, and writing back a changed record
+    // raises zk::FileError.
+    void OpenReadOnly(const std::string &openfilename);
     void CloseFile();
     std::int32_t RecordCount() const;
     std::int32_t RecordNr() const;

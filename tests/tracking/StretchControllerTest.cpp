@@ -119,7 +119,7 @@ TEST_F(Stretches, BusyTooltipInEnglishAndDutch)
     ctl->btnEindigComputeren_Click();
     ctl->NewRecord("Bert", false); // not Anna's: not in her total
     Minutes(20);
-    clock.Set({2026, 12, 6, 9, 0, 0});
+    clock.Set({2026, 12, 6, 8, 55, 0}); // a pause shorter than a sleep
     ctl->NewRecord("Anna", false);
     Minutes(65);
     EXPECT_EQ(stateView.tray.toolTip,

@@ -1,0 +1,440 @@
+#include "activity_log/clsActionsDbase.h"
+
+#include "activity_log/Module4.h"
+#include "platform/Clock.h"
+#include "time/Module1.h"
+#include "time/OverflowError.h"
+#include "time/clsTimePoint.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::int64_t kRecordLength = ActionRecord::kSize;
+// Record numbers are 16-bit, so no byte beyond the last reachable record is
+// ever read; a huge foreign file costs no more memory than a full log.
+constexpr std::int64_t kReachableBytes = 32767 * kRecordLength;
+
+std::string Reason(int error) { return std::strerror(error); }
+
+zk::FileError Failure(const std::string &what, const std::string &path, int error)
+{
+    return zk::FileError(what + " \"" + path + "\": " + Reason(error));
+}
+
+DateTimeGroup StartGroup(const ActionRecord &r)
+{
+    return {r.StartDateTimeYear, r.StartDateTimeMonth,  r.StartDateTimeDay,
+            r.StartDateTimeHour, r.StartDateTimeMinute, r.StartDateTimeSeconds};
+}
+
+DateTimeGroup EndGroup(const ActionRecord &r)
+{
+    return {r.EndDateTimeYear, r.EndDateTimeMonth,  r.EndDateTimeDay,
+            r.EndDateTimeHour, r.EndDateTimeMinute, r.EndDateTimeSeconds};
+}
+
+std::string TrimTrailingSpaces(std::string s)
+{
+    s.erase(s.find_last_not_of(' ') + 1);
+    return s;
+}
+
+std::string WithoutNul(std::string s)
+{
+    s.erase(std::remove(s.begin(), s.end(), '\0'), s.end());
+    return s;
+}
+
+} // namespace
+
+struct clsActionsDbase::Impl
+{
+    std::string fileName;
+    int fd = -1;
+    bool readOnly = false;
+    ActionRecord record = Blank();
+    bool recordChanged = false;
+    std::int16_t recordLength = 0;
+    std::int16_t recordNr = 0;
+
+    // The file's bytes as far as records can reach, read once at open and kept
+    // equal to the file by writing through. Moving the cursor is then a copy
+    // in memory. Another program appending to the file while it is open here
+    // is not foreseen: its records would not be seen until the next open.
+    std::vector<unsigned char> bytes;
+    std::int64_t fileLength = 0;
+
+    static ActionRecord Blank()
+    {
+        ActionRecord r;
+        r.Description.fill(' ');
+        return r;
+    }
+
+    void RequireOpen() const
+    {
+        if (fd < 0)
+            throw zk::FileError("bad file handle: no activity log is open");
+    }
+
+    // Loads the reachable part of the file; on failure the cache says nothing.
+    void Load()
+    {
+        struct stat st {};
+        if (::fstat(fd, &st) != 0)
+            throw Failure("Cannot read the activity log", fileName, errno);
+        fileLength = st.st_size;
+        bytes.assign(static_cast<std::size_t>(std::min(fileLength, kReachableBytes)), 0);
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done,
+                                      static_cast<off_t>(done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                throw Failure("Cannot read the activity log", fileName, errno);
+            if (n == 0)
+                break; // shrunk meanwhile: what is missing reads as zeros
+            done += static_cast<std::size_t>(n);
+        }
+    }
+
+    // A record past the end reads blank; one cut short by the end of a damaged
+    // file reads its missing bytes as zeros.
+    ActionRecord Read(std::int16_t nr) const
+    {
+        const std::int64_t offset = (std::int64_t{nr} - 1) * kRecordLength;
+        if (offset >= static_cast<std::int64_t>(bytes.size()))
+            return Blank();
+        ActionRecord::Bytes raw{};
+        const std::size_t available =
+            std::min<std::size_t>(raw.size(), bytes.size() - static_cast<std::size_t>(offset));
+        std::copy_n(bytes.begin() + offset, available, raw.begin());
+        return ActionRecord::FromBytes(raw);
+    }
+
+    void Write(std::int16_t nr, const ActionRecord &r)
+    {
+        if (readOnly)
+            throw zk::FileError("The activity log \"" + fileName +
+                                "\" is opened for reading only; a change cannot be written");
+        const ActionRecord::Bytes raw = r.ToBytes();
+        const std::int64_t offset = (std::int64_t{nr} - 1) * kRecordLength;
+        std::size_t done = 0;
+        while (done < raw.size()) {
+            const ssize_t n = ::pwrite(fd, raw.data() + done, raw.size() - done,
+                                       static_cast<off_t>(offset + done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                const int error = n < 0 ? errno : ENOSPC;
+                Resync();
+                throw Failure("Cannot write record " + std::to_string(nr) +
+                                  " of the activity log",
+                              fileName, error);
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        const auto end = static_cast<std::size_t>(offset) + raw.size();
+        if (bytes.size() < end)
+            bytes.resize(end, 0);
+        std::copy(raw.begin(), raw.end(), bytes.begin() + offset);
+        fileLength = std::max<std::int64_t>(fileLength, static_cast<std::int64_t>(end));
+    }
+
+    // After a failed write part of a record may have reached the file; the
+    // cache follows what is really there.
+    void Resync() noexcept
+    {
+        try {
+            Load();
+        } catch (const zk::FileError &) {
+            // Keep the old picture; the write error is the one to report.
+        }
+    }
+};
+
+clsActionsDbase::clsActionsDbase() : m(std::make_unique<Impl>()) {}
+
+clsActionsDbase::~clsActionsDbase()
+{
+    try {
+        CloseFile();
+    } catch (...) {
+        // A destructor cannot report; callers that care close the file first.
+    }
+    if (m->fd >= 0)
+        ::close(m->fd);
+}
+
+void clsActionsDbase::OpenFile(const std::string &openfilename)
+{
+    CloseFile();
+    m->recordLength = static_cast<std::int16_t>(kRecordLength);
+    const int fd = ::open(openfilename.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        throw Failure("Cannot open the activity log", openfilename, errno);
+    m->fd = fd;
+    m->fileName = openfilename;
+    m->readOnly = false;
+    try {
+        m->Load();
+    } catch (...) {
+        ::close(m->fd);
+        m->fd = -1;
+        m->fileName.clear();
+        throw;
+    }
+    m->recordChanged = false;
+    m->recordNr = 1; // nothing read: the buffer keeps what it held
+}
+
+void clsActionsDbase::OpenReadOnly(const std::string &openfilename)
+{
+    CloseFile();
+    m->recordLength = static_cast<std::int16_t>(kRecordLength);
+    const int fd = ::open(openfilename.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw Failure("Cannot open the activity log", openfilename, errno);
+    m->fd = fd;
+    m->fileName = openfilename;
+    m->readOnly = true;
+    try {
+        m->Load();
+    } catch (...) {
+        ::close(m->fd);
+        m->fd = -1;
+        m->fileName.clear();
+        throw;
+    }
+    m->recordChanged = false;
+    m->recordNr = 1;
+}
+
+void clsActionsDbase::CloseFile()
+{
+    if (m->fd < 0)
+        return;
+    Flush();
+    ::close(m->fd);
+    m->fd = -1;
+    m->fileName.clear();
+    m->bytes.clear();
+    m->bytes.shrink_to_fit();
+    m->fileLength = 0;
+}
+
+std::int32_t clsActionsDbase::RecordCount() const
+{
+    m->RequireOpen();
+    const std::int64_t whole = m->fileLength / kRecordLength;
+    const std::int64_t rest = m->fileLength % kRecordLength;
+    std::int64_t count = whole;
+    if (2 * rest > kRecordLength || (2 * rest == kRecordLength && whole % 2 == 1))
+        ++count;
+    if (count > std::numeric_limits<std::int32_t>::max())
+        throw zk::OverflowError("overflow: the activity log holds more records than 32 bits count");
+    return static_cast<std::int32_t>(count);
+}
+
+std::int32_t clsActionsDbase::RecordNr() const { return m->recordNr; }
+
+void clsActionsDbase::RecordNr(std::int32_t vNewValue)
+{
+    if (RecordChanged())
+        Flush();
+    m->recordNr = zk::CheckedToInt16(vNewValue);
+    m->RequireOpen();
+    if (m->recordNr <= 0)
+        throw zk::FileError("bad record number " + std::to_string(m->recordNr) +
+                            " in the activity log \"" + m->fileName + "\"");
+    m->record = m->Read(m->recordNr);
+}
+
+void clsActionsDbase::Flush()
+{
+    if (!RecordChanged())
+        return;
+    m->RequireOpen();
+    if (m->recordNr <= 0)
+        throw zk::FileError("bad record number " + std::to_string(m->recordNr) +
+                            " in the activity log \"" + m->fileName + "\"");
+    m->Write(m->recordNr, m->record);
+    m->recordChanged = false;
+}
+
+void clsActionsDbase::EncryptAll()
+{
+    const std::int16_t n = zk::CheckedToInt16(RecordCount());
+    for (std::int16_t i = 1; i <= n; ++i) {
+        RecordNr(i);
+        const std::string raw(m->record.Description.begin(), m->record.Description.end());
+        Description(WithoutNul(TrimTrailingSpaces(raw)));
+        if (i == n)
+            break; // keeps the 16-bit counter from stepping past its end
+    }
+}
+
+std::string clsActionsDbase::Description() const
+{
+    const std::string raw(m->record.Description.begin(), m->record.Description.end());
+    return WithoutNul(DecryptText(TrimTrailingSpaces(raw)));
+}
+
+void clsActionsDbase::Description(const std::string &text)
+{
+    std::string terminated = text;
+    terminated.push_back('\0');
+    const std::string scrambled = EncryptText(terminated);
+    auto &field = m->record.Description;
+    field.fill(' ');
+    std::copy_n(scrambled.begin(), std::min(scrambled.size(), field.size()), field.begin());
+    RecordChanged(true);
+}
+
+#define ZK_RECORD_FIELD(Name)                                                                      \
+    std::int32_t clsActionsDbase::Name() const { return m->record.Name; }                          \
+    void clsActionsDbase::Name(std::int32_t v)                                                     \
+    {                                                                                              \
+        m->record.Name = v;                                                                        \
+        RecordChanged(true);                                                                       \
+    }
+
+ZK_RECORD_FIELD(StartDateTimeYear)
+ZK_RECORD_FIELD(StartDateTimeMonth)
+ZK_RECORD_FIELD(StartDateTimeDay)
+ZK_RECORD_FIELD(StartDateTimeHour)
+ZK_RECORD_FIELD(StartDateTimeMinute)
+ZK_RECORD_FIELD(StartDateTimeSeconds)
+ZK_RECORD_FIELD(EndDateTimeYear)
+ZK_RECORD_FIELD(EndDateTimeMonth)
+ZK_RECORD_FIELD(EndDateTimeDay)
+ZK_RECORD_FIELD(EndDateTimeHour)
+ZK_RECORD_FIELD(EndDateTimeMinute)
+ZK_RECORD_FIELD(EndDateTimeSeconds)
+#undef ZK_RECORD_FIELD
+
+bool clsActionsDbase::ValidStartAndValidEndTime() const
+{
+    return EndDateTimeYear() != 0 && StartDateTimeYear() != 0;
+}
+
+std::int32_t clsActionsDbase::ElapsedSeconds() const
+{
+    if (StartDateTimeYear() == 0 || EndDateTimeYear() == 0)
+        return 0;
+    clsTimePoint s;
+    s.Year(StartDateTimeYear());
+    s.Month(StartDateTimeMonth());
+    s.Day(StartDateTimeDay());
+    s.Hour(StartDateTimeHour());
+    s.Minute(StartDateTimeMinute());
+    s.Seconds(StartDateTimeSeconds());
+    clsTimePoint e;
+    e.Year(EndDateTimeYear());
+    e.Month(EndDateTimeMonth());
+    e.Day(EndDateTimeDay());
+    e.Hour(EndDateTimeHour());
+    e.Minute(EndDateTimeMinute());
+    e.Seconds(EndDateTimeSeconds());
+    return s.GetSecondsDifference(e);
+}
+
+std::string clsActionsDbase::StartTimeAsString() const
+{
+    return GetRecordTimeAsString(StartGroup(m->record));
+}
+
+std::string clsActionsDbase::EndTimeAsString() const
+{
+    return GetRecordTimeAsString(EndGroup(m->record));
+}
+
+std::string clsActionsDbase::StartDateAndEndDateAsString() const
+{
+    const ActionRecord &r = m->record;
+    const std::string start = GetRecordDayAsString(StartGroup(r));
+    if (r.StartDateTimeYear == r.EndDateTimeYear && r.StartDateTimeMonth == r.EndDateTimeMonth &&
+        r.StartDateTimeDay == r.EndDateTimeDay)
+        return start;
+    return start + " - " + GetRecordDayAsString(EndGroup(r));
+}
+
+void clsActionsDbase::SetStartTimeToNow()
+{
+    const zk::LocalDateTime now = zk::CurrentClock().Now();
+    StartDateTimeYear(now.year);
+    StartDateTimeMonth(now.month);
+    StartDateTimeDay(now.day);
+    StartDateTimeHour(now.hour);
+    StartDateTimeMinute(now.minute);
+    StartDateTimeSeconds(now.second);
+}
+
+void clsActionsDbase::SetEndTimeToNow()
+{
+    const zk::LocalDateTime now = zk::CurrentClock().Now();
+    EndDateTimeYear(now.year);
+    EndDateTimeMonth(now.month);
+    EndDateTimeDay(now.day);
+    EndDateTimeHour(now.hour);
+    EndDateTimeMinute(now.minute);
+    EndDateTimeSeconds(now.second);
+}
+
+void clsActionsDbase::AddToEndTime(std::int32_t sec)
+{
+    clsTimePoint t;
+    t.SetDay(EndDateTimeYear(), EndDateTimeMonth(), EndDateTimeDay());
+    t.SetTime(EndDateTimeHour(), EndDateTimeMinute(), EndDateTimeSeconds());
+    t.Seconds(zk::CheckedAdd(t.Seconds(), sec));
+    t.FixIt();
+    EndDateTimeYear(t.Year());
+    EndDateTimeMonth(t.Month());
+    EndDateTimeDay(t.Day());
+    EndDateTimeHour(t.Hour());
+    EndDateTimeMinute(t.Minute());
+    EndDateTimeSeconds(t.Seconds());
+}
+
+void clsActionsDbase::SetStartTimeToTimePoint(const clsTimePoint &tp)
+{
+    StartDateTimeYear(tp.Year());
+    StartDateTimeMonth(tp.Month());
+    StartDateTimeDay(tp.Day());
+    StartDateTimeHour(tp.Hour());
+    StartDateTimeMinute(tp.Minute());
+    StartDateTimeSeconds(tp.Seconds());
+}
+
+void clsActionsDbase::SetEndTimeToTimePoint(const clsTimePoint &tp)
+{
+    EndDateTimeYear(tp.Year());
+    EndDateTimeMonth(tp.Month());
+    EndDateTimeDay(tp.Day());
+    EndDateTimeHour(tp.Hour());
+    EndDateTimeMinute(tp.Minute());
+    EndDateTimeSeconds(tp.Seconds());
+}
+
+const std::string &clsActionsDbase::FileName() const { return m->fileName; }
+
+bool clsActionsDbase::IsOpen() const { return m->fd >= 0; }
+
+bool clsActionsDbase::RecordChanged() const { return m->recordChanged; }
+
+void clsActionsDbase::RecordChanged(bool value)
+{
+    m->recordChanged = value;
+    if (value)
+        Change.Emit();
+}
