@@ -1,0 +1,102 @@
+#pragma once
+
+#include "core/Signal.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+
+class clsActionsDbase;
+class clsUsers;
+class LogListModel;
+class QTreeView;
+
+// The log list: one row per record of the attached store that passed the
+// filter at the last rebuild or was added since (while passing), with the
+// description, the day, the start and end time and the duration. It follows
+// every Change of the store: new records get their row, the buffered record's
+// row is rewritten and turns red when it no longer passes the filter (it stays
+// until the next rebuild). The description is editable in place; a confirmed
+// edit is written into the record.
+//
+// The list control is the child QTreeView "ListView1"; its model answers
+// LogListModel::TagRole (record number) and KeyRole ("k12") besides the texts
+// and the foreground colour (black, or red for a row that fails the filter).
+//
+// Every operation that reads records puts the store's RecordNr back where it
+// was, also when it fails. Errors of the store (zk::FileError,
+// zk::OverflowError for more than 32767 records) reach the caller of
+// Constructor, WatchActionsDbase, filter and GetTodayTimeFromUser, and of the
+// store's field set whose Change adds a row; refreshing a row ignores every
+// failure. A record whose duration cannot be computed (its time fields are so
+// far apart that the seconds leave 32 bits) shows the "N/A" text as its
+// duration, so damaged records never stop a rebuild.
+class UCWatchActionsDbase : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit UCWatchActionsDbase(QWidget *parent = nullptr);
+    ~UCWatchActionsDbase() override;
+
+    // users := newUsers, attach newActions, filter := newfilter, one rebuild.
+    void Constructor(clsActionsDbase &newActions, const std::string &newfilter,
+                     clsUsers &newUsers);
+
+    // Seconds of the records that ended on the clock's date (zk::CurrentClock)
+    // and whose description begins with username (case-sensitive; the empty
+    // name counts every record), each with its whole duration; 0 without a
+    // store. A record whose own duration leaves 32 bits is skipped; a total
+    // beyond 32 bits raises zk::OverflowError.
+    std::int32_t GetTodayTimeFromUser(const std::string &username);
+
+    // Kept for the holder; the list itself makes no use of it.
+    void users(clsUsers &newUsers) { m_users = &newUsers; }
+    clsUsers *users() const { return m_users; }
+
+    // The attached store, nullptr before one is attached. Setting it rebuilds.
+    clsActionsDbase *WatchActionsDbase() const { return actionsdbase; }
+    void WatchActionsDbase(clsActionsDbase &store);
+
+    const std::string &filter() const { return m_filter; }
+    // Stores the filter and rebuilds, also when it did not change; without a
+    // store only the text is kept, for the first attach to use.
+    void filter(const std::string &newFilter);
+
+    // Handler of the store's Change: adds rows for new records, then rewrites
+    // the row of the buffered record.
+    void actionsdbase_Change();
+    // Handler of the language notice: re-labels the column headers.
+    void listenlanguage_Change(const std::string &newLanguage);
+
+    // Writes an edited row text into record tag; the record's Change rewrites
+    // the row. Called by the list for a confirmed in-place edit.
+    void ListView1_AfterLabelEdit(std::int32_t tag, const std::string &newString);
+
+    std::int32_t knownRecordCount() const { return m_knownRecordCount; }
+
+signals:
+    // A confirmed in-place edit could not be written (the store's error text).
+    void editFailed(const QString &message);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void FillList(clsActionsDbase &store);
+    bool PassesFilter(std::int32_t n);
+    void WriteRowTexts(int row);
+    void UpdateResourcesUCWatchActionsDbase();
+    void Attach(clsActionsDbase &store);
+
+    clsActionsDbase *actionsdbase = nullptr;
+    clsUsers *m_users = nullptr;
+    std::string m_filter;
+    std::int32_t m_knownRecordCount = 0;
+
+    QTreeView *ListView1;
+    LogListModel *m_model;
+    zk::Signal<>::Connection m_actionsdbaseChange;
+    zk::Signal<const std::string &>::Connection listenlanguage;
+};
