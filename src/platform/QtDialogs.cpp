@@ -1,0 +1,54 @@
+#include "platform/QtDialogs.h"
+
+#include "platform/Latin1.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPointer>
+
+namespace zk {
+
+std::string QtDialogs::InputBox(const std::string &prompt, const std::string &title,
+                                const std::string &offered)
+{
+    // Created on the heap and watched: whatever runs in the box's event loop
+    // may end the parent, and the box goes with it.
+    QPointer<QInputDialog> box = new QInputDialog(m_parent);
+    box->setAttribute(Qt::WA_DeleteOnClose, false);
+    box->setInputMode(QInputDialog::TextInput);
+    box->setLabelText(ToQt(prompt));
+    box->setWindowTitle(ToQt(title));
+    box->setTextValue(ToQt(offered));
+    box->setObjectName("InputBox");
+    const int result = box->exec();
+    if (!box)
+        return {};
+    std::string answer = result == QDialog::Accepted ? FromQt(box->textValue()) : std::string();
+    delete box;
+    return answer;
+}
+
+void QtDialogs::MessageBox(const std::string &text, const std::string &title, Icon icon)
+{
+    QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
+    switch (icon) {
+    case Icon::None:
+        break;
+    case Icon::Information:
+        qtIcon = QMessageBox::Information;
+        break;
+    case Icon::Exclamation:
+        qtIcon = QMessageBox::Warning;
+        break;
+    case Icon::Critical:
+        qtIcon = QMessageBox::Critical;
+        break;
+    }
+    QPointer<QMessageBox> box =
+        new QMessageBox(qtIcon, ToQt(title), ToQt(text), QMessageBox::Ok, m_parent);
+    box->setObjectName("MessageBox");
+    box->exec();
+    delete box;
+}
+
+} // namespace zk
