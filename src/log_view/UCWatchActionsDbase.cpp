@@ -1,0 +1,286 @@
+#include "log_view/UCWatchActionsDbase.h"
+
+#include "activity_log/clsActionsDbase.h"
+#include "localisation/Module2.h"
+#include "localisation/gclsLanguageChange.h"
+#include "log_view/LogFilter.h"
+#include "log_view/LogListModel.h"
+#include "platform/Clock.h"
+#include "time/Module1.h"
+#include "time/OverflowError.h"
+
+#include <QHeaderView>
+#include <QTreeView>
+
+#include <array>
+#include <optional>
+
+namespace {
+
+constexpr std::array<const char *, LogListModel::kColumns> kColumnKeys = {
+    "headDescription", "headDay", "headStartTime", "headEndTime", "headDuration"};
+constexpr std::array<int, LogListModel::kColumns> kColumnWidths = {250, 90, 90, 90, 90};
+
+// A column header as TranslateControl sees it: no control name, the column key.
+class HeaderTarget : public TranslateTarget
+{
+public:
+    HeaderTarget(LogListModel &model, int column) : m_model(model), m_column(column) {}
+
+    std::optional<std::string> Name() const override { return std::nullopt; }
+    std::optional<std::string> Key() const override
+    {
+        return kColumnKeys[static_cast<std::size_t>(m_column)];
+    }
+    void SetCaption(const std::string &) override {}
+    void SetText(const std::string &text) override { m_model.SetHeaderText(m_column, text); }
+
+private:
+    LogListModel &m_model;
+    int m_column;
+};
+
+// Puts the store's cursor back on every way out of a read. A failure while
+// putting it back is reported only when nothing else failed first.
+template <typename Body>
+auto WithCursorKept(clsActionsDbase &store, Body body)
+{
+    const std::int32_t saved = store.RecordNr();
+    try {
+        if constexpr (std::is_void_v<decltype(body())>) {
+            body();
+            store.RecordNr(saved);
+        } else {
+            auto result = body();
+            store.RecordNr(saved);
+            return result;
+        }
+    } catch (...) {
+        if (store.RecordNr() != saved) {
+            try {
+                store.RecordNr(saved);
+            } catch (...) {
+                // The first failure is the one the caller hears of.
+            }
+        }
+        throw;
+    }
+}
+
+// Nothing for a language without duration words: the cell keeps what it shows.
+std::optional<std::string> DurationText(const clsActionsDbase &store)
+{
+    if (!store.ValidStartAndValidEndTime())
+        return TranslateText("N/A");
+    const std::string &language = gLanguageChange().GetLanguage();
+    if (language != "NL" && language != "ENG")
+        return std::nullopt;
+    std::int32_t seconds = 0;
+    try {
+        seconds = store.ElapsedSeconds();
+    } catch (const zk::OverflowError &) {
+        // Time fields so far apart that no duration exists: the record is
+        // damaged, and the list shows it without one rather than stop.
+        return TranslateText("N/A");
+    }
+    if (language == "NL")
+        return GetDurationAsShortString(seconds, "minuten", "uur");
+    return GetDurationAsShortString(seconds, "minutes", "h");
+}
+
+LogListModel::Texts RowTexts(const clsActionsDbase &store)
+{
+    LogListModel::Texts texts;
+    texts.description = store.Description();
+    texts.day = store.StartDateAndEndDateAsString();
+    texts.startTime = store.StartTimeAsString();
+    texts.endTime = store.EndTimeAsString();
+    texts.duration = DurationText(store);
+    return texts;
+}
+
+} // namespace
+
+UCWatchActionsDbase::UCWatchActionsDbase(QWidget *parent)
+    : QWidget(parent)
+    , ListView1(new QTreeView(this))
+    , m_model(new LogListModel(this))
+{
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setRootIsDecorated(false);
+    ListView1->setItemsExpandable(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setAllColumnsShowFocus(true);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                               | QAbstractItemView::SelectedClicked);
+    ListView1->setModel(m_model);
+    for (int c = 0; c < LogListModel::kColumns; ++c)
+        ListView1->setColumnWidth(c, kColumnWidths[static_cast<std::size_t>(c)]);
+
+    m_model->SetEditHandler([this](std::int32_t tag, const std::string &text) {
+        // The edit arrives from the view's event handling, where an exception
+        // must not travel; the holder hears of a failed write by the signal.
+        try {
+            ListView1_AfterLabelEdit(tag, text);
+        } catch (const std::exception &e) {
+            emit editFailed(QString::fromLocal8Bit(e.what()));
+        }
+    });
+
+    listenlanguage = gLanguageChange().Changed.Connect(
+        [this](const std::string &newLanguage) { listenlanguage_Change(newLanguage); });
+    UpdateResourcesUCWatchActionsDbase();
+}
+
+UCWatchActionsDbase::~UCWatchActionsDbase() = default;
+
+void UCWatchActionsDbase::Constructor(clsActionsDbase &newActions, const std::string &newfilter,
+                                      clsUsers &newUsers)
+{
+    m_users = &newUsers;
+    Attach(newActions);
+    m_filter = newfilter;
+    FillList(newActions);
+}
+
+void UCWatchActionsDbase::WatchActionsDbase(clsActionsDbase &store) { FillList(store); }
+
+void UCWatchActionsDbase::filter(const std::string &newFilter)
+{
+    m_filter = newFilter;
+    if (actionsdbase != nullptr)
+        FillList(*actionsdbase);
+}
+
+void UCWatchActionsDbase::Attach(clsActionsDbase &store)
+{
+    if (actionsdbase == &store)
+        return;
+    actionsdbase = &store;
+    m_actionsdbaseChange = store.Change.Connect([this] { actionsdbase_Change(); });
+}
+
+bool UCWatchActionsDbase::PassesFilter(std::int32_t n)
+{
+    clsActionsDbase &store = *actionsdbase;
+    return WithCursorKept(store, [&] {
+        store.RecordNr(n);
+        return DescriptionPassesFilter(store.Description(), m_filter);
+    });
+}
+
+void UCWatchActionsDbase::FillList(clsActionsDbase &store)
+{
+    struct Rebuild
+    {
+        LogListModel &model;
+        explicit Rebuild(LogListModel &m) : model(m) { model.BeginRebuild(); }
+        ~Rebuild() { model.EndRebuild(); }
+    };
+    {
+        Rebuild rebuild(*m_model);
+        Attach(store);
+        WithCursorKept(store, [&] {
+            const std::int16_t n = zk::CheckedToInt16(store.RecordCount());
+            m_model->Reserve(n);
+            for (std::int32_t i = 1; i <= n; ++i) {
+                store.RecordNr(i);
+                if (PassesFilter(store.RecordNr()))
+                    m_model->AppendDuringRebuild(i, RowTexts(store));
+            }
+        });
+        m_knownRecordCount = store.RecordCount();
+    }
+    const int rows = m_model->rowCount();
+    if (rows > 0)
+        ListView1->scrollTo(m_model->index(rows - 1, 0));
+}
+
+void UCWatchActionsDbase::actionsdbase_Change()
+{
+    if (actionsdbase == nullptr)
+        return;
+    clsActionsDbase &store = *actionsdbase;
+    while (store.RecordNr() > m_knownRecordCount) {
+        const std::int32_t m = m_knownRecordCount + 1;
+        if (PassesFilter(m))
+            m_model->AddRow(m);
+        ++m_knownRecordCount;
+    }
+    try {
+        const std::int32_t nr = store.RecordNr();
+        const int row = m_model->RowOf(nr);
+        if (row < 0)
+            return;
+        WriteRowTexts(row);
+        m_model->SetTag(row, nr);
+        m_model->SetColour(row, PassesFilter(nr) ? LogListModel::kBlack : LogListModel::kRed);
+        ListView1->scrollTo(m_model->index(row, 0));
+    } catch (const std::exception &) {
+        // The row stays as it was; the record itself is the store's business.
+    }
+}
+
+void UCWatchActionsDbase::WriteRowTexts(int row) { m_model->SetTexts(row, RowTexts(*actionsdbase)); }
+
+void UCWatchActionsDbase::ListView1_AfterLabelEdit(std::int32_t tag, const std::string &newString)
+{
+    if (actionsdbase == nullptr)
+        return;
+    clsActionsDbase &store = *actionsdbase;
+    WithCursorKept(store, [&] {
+        store.RecordNr(tag);
+        store.Description(newString);
+    });
+}
+
+std::int32_t UCWatchActionsDbase::GetTodayTimeFromUser(const std::string &username)
+{
+    if (actionsdbase == nullptr)
+        return 0;
+    clsActionsDbase &store = *actionsdbase;
+    return WithCursorKept(store, [&] {
+        std::int32_t total = 0;
+        const std::int16_t n = zk::CheckedToInt16(store.RecordCount());
+        const zk::Clock &clock = zk::CurrentClock();
+        for (std::int32_t i = 1; i <= n; ++i) {
+            store.RecordNr(i);
+            if (store.EndDateTimeDay() != clock.Now().day
+                || store.EndDateTimeMonth() != clock.Now().month
+                || store.EndDateTimeYear() != clock.Now().year)
+                continue;
+            const std::string description = store.Description();
+            if (description.compare(0, username.size(), username) != 0)
+                continue;
+            std::int32_t seconds = 0;
+            try {
+                seconds = store.ElapsedSeconds();
+            } catch (const zk::OverflowError &) {
+                continue; // a damaged record has no duration to add
+            }
+            total = zk::CheckedAdd(total, seconds);
+        }
+        return total;
+    });
+}
+
+void UCWatchActionsDbase::UpdateResourcesUCWatchActionsDbase()
+{
+    for (int c = 0; c < LogListModel::kColumns; ++c) {
+        HeaderTarget header(*m_model, c);
+        TranslateControl(header);
+    }
+}
+
+void UCWatchActionsDbase::listenlanguage_Change(const std::string &)
+{
+    UpdateResourcesUCWatchActionsDbase();
+}
+
+void UCWatchActionsDbase::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    ListView1->setGeometry(rect());
+}
