@@ -1,13 +1,106 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "StartupChecks.h"
+#include "ZitklokApplication.h"
+
+#include "main_window/EventLoopGuard.h"
+#include "main_window/Form1.h"
+#include "main_window/Module3.h"
+#include "platform/Latin1.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtPointerSource.h"
+#include "platform/QtSettingsStore.h"
+#include "platform/QtTrayIcon.h"
+#include "platform/SingleInstance.h"
+#include "platform/SysInfoRegistry.h"
+#include "platform/SystemMonthNames.h"
+#include "platform/XdgRunKey.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QProcess>
+
+#include <array>
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+QIcon Picture(int image)
+{
+    QIcon icon;
+    for (int size : {16, 22, 32, 64})
+        icon.addFile(QString(":/zitklok/icons/image%1-%2.png").arg(image).arg(size),
+                     QSize(size, size));
+    return icon;
+}
+
+// Before the main window exists a failure ends the start; it is told on
+// stderr too, for a start from a terminal or a script.
+int GiveUp(zk::Dialogs &dialogs, const std::string &text)
+{
+    std::fprintf(stderr, "zitklok: %s\n", text.c_str());
+    std::fflush(stderr);
+    dialogs.MessageBox(text, "Zitklok", zk::Dialogs::Icon::Critical);
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    ZitklokApplication app(argc, argv);
     QApplication::setApplicationName("Sitclock");
-    // The main window arrives with its own change; until then a plain window.
-    QMainWindow window;
-    window.setWindowTitle("Zitklok");
-    window.show();
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(Picture(4));
+
+    zk::QtSettingsStore settings;
+    zk::SetCurrentSettings(&settings);
+    zk::SystemMonthNames months;
+    zk::SetCurrentMonthNames(&months);
+    zk::QtDialogs dialogs;
+    app.SetDialogs(&dialogs);
+
+    const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    const QString logPath = folder + QDir::separator() + "actions.dat";
+    const QString problem = LogLocationProblem(folder, logPath);
+    if (!problem.isEmpty())
+        return GiveUp(dialogs, zk::FromQt(problem));
+
+    zk::SingleInstance instance(logPath);
+    if (!instance.TryBecomeFirst()) {
+        if (!instance.ErrorText().isEmpty())
+            return GiveUp(dialogs, zk::FromQt(instance.ErrorText()));
+        // Zitklok runs already on this log: it shows its window, we end.
+        if (!instance.AskFirstToShow())
+            std::fprintf(stderr, "zitklok: already running, but it did not answer\n");
+        return 0;
+    }
+
+    zk::QtTrayIcon tray({Picture(1), Picture(2), Picture(3), Picture(4)});
+    zk::QtPointerSource pointer;
+    zk::XdgRunKey runKey;
+    zk::SysInfoRegistry registry;
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    Form1Services services{
+        dialogs,
+        tray,
+        pointer,
+        runKey,
+        registry,
+        QFile::encodeName(folder).toStdString(),
+        Module3::ProgramCommand(zk::FromQt(folder), zk::FromQt(program.fileName())),
+        [](const std::string &path) { return QProcess::startDetached(zk::ToQt(path), {}); },
+    };
+
+    Form1 form(services);
+    form.setWindowIcon(QApplication::windowIcon());
+    QObject::connect(&instance, &zk::SingleInstance::showRequested, &form,
+                     [&form] { form.UCTrayIcon1_First(); });
+    try {
+        form.Form_Load();
+    } catch (const std::exception &e) {
+        return GiveUp(dialogs, FailureText("Starting Zitklok", e.what()));
+    }
     return app.exec();
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace zk {
+class Dialogs;
+class PointerSource;
+class Registry;
+class RunKey;
+class TrayIcon;
+} // namespace zk
+
+// What the main window needs of the system around it. The program hands in
+// the Qt and desktop implementations; tests hand in fakes.
+struct Form1Services
+{
+    zk::Dialogs &dialogs;
+    zk::TrayIcon &tray;
+    zk::PointerSource &pointer;
+    zk::RunKey &runKey;
+    zk::Registry &registry;
+    // The program's folder as the file system names it; the log is this
+    // folder, the separator and "actions.dat", joined as they stand.
+    std::string programFolder;
+    // What the Run value holds while the program starts with the computer.
+    std::string programCommand;
+    // Starts a program without waiting for it (the about window's tool).
+    std::function<bool(const std::string &path)> startDetached;
+};
