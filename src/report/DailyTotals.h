@@ -1,0 +1,46 @@
+#pragma once
+
+#include "report/ReportDay.h"
+#include "report/ReportRecord.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zk::report {
+
+// Seconds per user per day, counted as the program counts a user's total of
+// today: a record belongs to the day its end fields name, with its whole
+// elapsed time, to every user whose name begins its description (so "Jan"
+// also counts "Jansen"); idle time is every record beginning with "Idle".
+class DailyTotals
+{
+public:
+    struct Row
+    {
+        ReportDay day;
+        std::vector<std::int64_t> seconds; // one per user, in the order given
+        std::int64_t idle = 0;
+    };
+
+    // Days outside [from, to] are left out; a missing bound is open.
+    DailyTotals(const std::vector<ReportRecord> &records, std::vector<std::string> users,
+                std::optional<ReportDay> from = std::nullopt,
+                std::optional<ReportDay> to = std::nullopt);
+
+    const std::vector<std::string> &Users() const { return m_users; }
+    // Days on which anything was counted, in calendar order.
+    const std::vector<Row> &Rows() const { return m_rows; }
+    // The row of one day; zeros when nothing was counted on it.
+    Row RowOf(const ReportDay &day) const;
+    // Records that would count but whose elapsed time overflows 32 bits.
+    int Overflowed() const { return m_overflowed; }
+
+private:
+    std::vector<std::string> m_users;
+    std::vector<Row> m_rows;
+    int m_overflowed = 0;
+};
+
+} // namespace zk::report

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "report/DailyTotals.h"
+#include "report/ReportRecord.h"
+
+#include <string>
+#include <vector>
+
+namespace zk::report {
+
+// The report's texts, as 8-bit Latin-1 like every text of the program.
+
+// One line of `list` (without the line end): number, start, end, elapsed
+// seconds and description, tab-separated. Damaged fields show as stored.
+std::string ListLine(const ReportRecord &record);
+// "YYYY-MM-DD HH:MM:SS" from the fields as they are, or "-" when the year is 0.
+std::string DateTimeText(const DateTimeGroup &g);
+// Tab, newline, carriage return and backslash as \t, \n, \r and \\.
+std::string Escaped(const std::string &text);
+// Marker in the elapsed column of a record whose duration overflows 32 bits.
+inline constexpr const char *kOverflowMarker = "overflow";
+
+// Whole hours and minutes, seconds dropped: 7500 gives "2:05", -3700 "-1:01".
+std::string HoursMinutes(std::int64_t seconds);
+// An aligned table: a line per day, a subtotal after each Monday-to-Sunday
+// week and a total line, every cell in hours and minutes.
+std::string TotalsTable(const DailyTotals &totals);
+// RFC 4180: a header row, then one row per day in seconds, CRLF line ends.
+std::string TotalsCsv(const DailyTotals &totals);
+std::string CsvField(const std::string &field);
+
+// The user names of a --users argument: comma-separated, "\," a comma and
+// "\\" a backslash inside a name. The empty argument names nobody. Exact
+// repeats are dropped.
+std::vector<std::string> ParseUserNames(const std::string &argument);
+// Heading of a user's column: the name, or "(no name)" for the empty name.
+std::string UserHeading(const std::string &name);
+
+} // namespace zk::report

@@ -1,0 +1,274 @@
+#include "report/RunReport.h"
+
+#include "activity_log/clsActionsDbase.h"
+#include "platform/Clock.h"
+#include "platform/Latin1.h"
+#include "report/DailyTotals.h"
+#include "report/ReadOnlySettings.h"
+#include "report/ReportLog.h"
+#include "report/ReportText.h"
+#include "report/WeekChart.h"
+#include "time/OverflowError.h"
+#include "users/clsUsers.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <optional>
+
+namespace zk::report {
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kUnreadable = 1;
+constexpr int kBadUsage = 2;
+
+const char *const kMainHelp =
+    "Usage: zitklok-report COMMAND [OPTIONS] [FILE]\n"
+    "Reports on the household's activity log (actions.dat) without changing it.\n"
+    "\n"
+    "Commands:\n"
+    "  list     every record: number, start, end, seconds, description\n"
+    "  totals   seconds per user per day, with idle time, weekly subtotals and a total\n"
+    "  chart    a bar chart of each user's hours on the days of one week\n"
+    "\n"
+    "FILE defaults to actions.dat beside this program. 'zitklok-report COMMAND --help'\n"
+    "describes a command. Exit codes: 0 success, 1 unreadable log or unwritable chart,\n"
+    "2 bad usage.\n";
+
+const char *const kListHelp =
+    "Usage: zitklok-report list [FILE]\n"
+    "One line per record, tab-separated: record number, start and end as\n"
+    "YYYY-MM-DD HH:MM:SS ('-' when not set), elapsed seconds ('overflow' when they\n"
+    "do not fit 32 bits) and the description, with tab, newline, carriage return and\n"
+    "backslash written as \\t, \\n, \\r and \\\\. Damaged fields show as stored.\n";
+
+const char *const kTotalsHelp =
+    "Usage: zitklok-report totals [--from DAY] [--to DAY] [--users NAMES] [--csv] [FILE]\n"
+    "Time per user per day, counted as the program counts a user's total of today:\n"
+    "a record counts on the day it ended, with its whole duration, for every user\n"
+    "whose name begins its description. Records beginning with \"Idle\" make the Idle\n"
+    "column.\n"
+    "  --from DAY, --to DAY  first and last day to show (YYYY-MM-DD)\n"
+    "  --users NAMES         comma-separated names instead of the program's users;\n"
+    "                        write \\, for a comma and \\\\ for a backslash in a name\n"
+    "  --csv                 CSV (RFC 4180) in seconds instead of a table in hours:minutes\n";
+
+const char *const kChartHelp =
+    "Usage: zitklok-report chart [--week DAY] [--users NAMES] --output FILE.png|FILE.svg"
+    " [FILE]\n"
+    "Draws each user's hours on the seven days (Monday to Sunday) of the week holding\n"
+    "DAY (YYYY-MM-DD; this week when left out), with the two-hour line, as an 800 x 450\n"
+    "picture. Users and counting as for 'totals'.\n";
+
+struct Usage
+{
+    QString reason;
+};
+
+struct Options
+{
+    QString command;
+    bool help = false;
+    std::optional<ReportDay> from;
+    std::optional<ReportDay> to;
+    std::optional<ReportDay> week;
+    std::optional<std::vector<std::string>> users;
+    bool csv = false;
+    QString output;
+    QString file;
+};
+
+ReportDay DayArgument(const QString &option, const QString &value)
+{
+    const auto day = ReportDay::Parse(value.toStdString());
+    if (!day)
+        throw Usage{QStringLiteral("%1 wants a day as YYYY-MM-DD, not \"%2\"").arg(option, value)};
+    return *day;
+}
+
+Options Parse(const QStringList &args)
+{
+    Options o;
+    if (args.isEmpty())
+        throw Usage{QStringLiteral("no command given (list, totals or chart); see --help")};
+    o.command = args[0];
+    if (o.command == "--help" || o.command == "-h" || o.command == "help") {
+        o.help = true;
+        o.command.clear();
+        return o;
+    }
+    if (o.command != "list" && o.command != "totals" && o.command != "chart")
+        throw Usage{QStringLiteral("unknown command \"%1\" (list, totals or chart)").arg(o.command)};
+
+    const bool totals = o.command == "totals";
+    const bool chart = o.command == "chart";
+    bool haveFile = false;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        QString arg = args[i];
+        std::optional<QString> inlineValue;
+        if (arg.startsWith("--") && arg.contains('=')) {
+            inlineValue = arg.mid(arg.indexOf('=') + 1);
+            arg = arg.left(arg.indexOf('='));
+        }
+        auto value = [&]() -> QString {
+            if (inlineValue)
+                return *inlineValue;
+            if (i + 1 >= args.size())
+                throw Usage{QStringLiteral("%1 needs a value").arg(arg)};
+            return args[++i];
+        };
+        if (arg == "--help" || arg == "-h") {
+            o.help = true;
+        } else if (totals && arg == "--from") {
+            o.from = DayArgument(arg, value());
+        } else if (totals && arg == "--to") {
+            o.to = DayArgument(arg, value());
+        } else if (totals && arg == "--csv" && !inlineValue) {
+            o.csv = true;
+        } else if ((totals || chart) && arg == "--users") {
+            o.users = ParseUserNames(zk::FromQt(value()));
+        } else if (chart && arg == "--week") {
+            o.week = DayArgument(arg, value());
+        } else if (chart && arg == "--output") {
+            o.output = value();
+        } else if (arg.startsWith('-') && arg != "-") {
+            throw Usage{QStringLiteral("unknown option \"%1\" for %2").arg(args[i], o.command)};
+        } else if (haveFile) {
+            throw Usage{QStringLiteral("more than one log file given: \"%1\"").arg(arg)};
+        } else {
+            o.file = arg;
+            haveFile = true;
+        }
+    }
+    if (o.help)
+        return o;
+    if (o.from && o.to && *o.to < *o.from)
+        throw Usage{QStringLiteral("--from %1 lies after --to %2")
+                        .arg(QString::fromStdString(o.from->ToText()),
+                             QString::fromStdString(o.to->ToText()))};
+    if (chart) {
+        if (o.output.isEmpty())
+            throw Usage{QStringLiteral("chart needs --output FILE.png or FILE.svg")};
+        const QString lower = o.output.toLower();
+        if (!lower.endsWith(".png") && !lower.endsWith(".svg"))
+            throw Usage{QStringLiteral("the chart is written as PNG or SVG; \"%1\" ends in "
+                                       "neither .png nor .svg")
+                            .arg(o.output)};
+    }
+    if (o.file.isEmpty())
+        o.file = QCoreApplication::applicationDirPath() + "/actions.dat";
+    return o;
+}
+
+// The names of the program's user list, read without ever writing the
+// settings back.
+std::vector<std::string> SettingsUsers()
+{
+    SettingsStore &previous = CurrentSettings();
+    ReadOnlySettings readOnly(previous);
+    SetCurrentSettings(&readOnly);
+    std::vector<std::string> names;
+    {
+        clsUsers users;
+        for (std::int16_t i = 1; i <= users.Count(); ++i) {
+            std::string name = users.Item(i);
+            if (std::find(names.begin(), names.end(), name) == names.end())
+                names.push_back(std::move(name));
+        }
+    }
+    SetCurrentSettings(&previous);
+    return names;
+}
+
+void Notes(const ReportLog &log, const DailyTotals *totals, QTextStream &err)
+{
+    if (log.unreachable > 0)
+        err << "zitklok-report: note: " << log.unreachable
+            << " records past number 32767 cannot be reached and are left out\n";
+    if (totals && totals->Overflowed() > 0)
+        err << "zitklok-report: note: " << totals->Overflowed()
+            << " records are left out because their elapsed time overflows\n";
+}
+
+int List(const Options &o, QTextStream &out, QTextStream &err)
+{
+    const ReportLog log = ReportLog::Read(zk::FromQt(o.file));
+    for (const auto &r : log.records)
+        out << zk::ToQt(ListLine(r)) << '\n';
+    Notes(log, nullptr, err);
+    return kOk;
+}
+
+int Totals(const Options &o, QTextStream &out, QTextStream &err)
+{
+    const ReportLog log = ReportLog::Read(zk::FromQt(o.file));
+    const DailyTotals totals(log.records, o.users ? *o.users : SettingsUsers(), o.from, o.to);
+    out << zk::ToQt(o.csv ? TotalsCsv(totals) : TotalsTable(totals));
+    Notes(log, &totals, err);
+    return kOk;
+}
+
+int Chart(const Options &o, QTextStream &err)
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        err << "zitklok-report: drawing the chart needs a QGuiApplication\n";
+        return kUnreadable;
+    }
+    ReportDay day;
+    if (o.week) {
+        day = *o.week;
+    } else {
+        const LocalDateTime now = CurrentClock().Now();
+        day = {now.year, now.month, now.day};
+    }
+    const ReportLog log = ReportLog::Read(zk::FromQt(o.file));
+    const ReportDay monday = day.MondayOfWeek();
+    const DailyTotals totals(log.records, o.users ? *o.users : SettingsUsers(), monday,
+                             monday.Plus(6));
+    const QString failure = WeekChart(totals, day).Save(o.output);
+    Notes(log, &totals, err);
+    if (!failure.isEmpty()) {
+        err << "zitklok-report: " << failure << '\n';
+        return kUnreadable;
+    }
+    return kOk;
+}
+
+} // namespace
+
+int RunReport(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    int result = kOk;
+    try {
+        const Options o = Parse(args);
+        if (o.help) {
+            out << (o.command == "list"     ? kListHelp
+                    : o.command == "totals" ? kTotalsHelp
+                    : o.command == "chart"  ? kChartHelp
+                                            : kMainHelp);
+        } else if (o.command == "list") {
+            result = List(o, out, err);
+        } else if (o.command == "totals") {
+            result = Totals(o, out, err);
+        } else {
+            result = Chart(o, err);
+        }
+    } catch (const Usage &u) {
+        err << "zitklok-report: " << u.reason << '\n';
+        result = kBadUsage;
+    } catch (const zk::FileError &e) {
+        err << "zitklok-report: " << e.what() << '\n';
+        result = kUnreadable;
+    } catch (const zk::OverflowError &e) {
+        err << "zitklok-report: " << e.what() << '\n';
+        result = kUnreadable;
+    }
+    out.flush();
+    err.flush();
+    return result;
+}
+
+} // namespace zk::report
