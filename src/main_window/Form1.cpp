@@ -488,7 +488,10 @@ void Form1::mnuExit_Click()
 {
     // At once: no closing handler runs, a running stretch keeps the end time
     // of its last minute tick.
-    QCoreApplication::exit(0);
+    if (m_services.exitProgram)
+        m_services.exitProgram();
+    else
+        QCoreApplication::exit(0);
 }
 
 void Form1::mnuEditUsers_Click()

@@ -27,4 +27,6 @@ struct Form1Services
     std::string programCommand;
     // Starts a program without waiting for it (the about window's tool).
     std::function<bool(const std::string &path)> startDetached;
+    // Ends the program at once; empty: QCoreApplication::exit(0).
+    std::function<void()> exitProgram = {};
 };
