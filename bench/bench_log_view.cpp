@@ -91,6 +91,19 @@ void BM_GetTodayTimeFromUser(benchmark::State &state)
 }
 BENCHMARK(BM_GetTodayTimeFromUser)->Unit(benchmark::kMillisecond);
 
+// What the minute timer does: move the running record's end, then ask the total.
+void BM_MinuteUpdateThenTotal(benchmark::State &state)
+{
+    FullLog &log = Log();
+    log.store.RecordNr(kRecords);
+    std::int32_t second = 0;
+    for (auto _ : state) {
+        log.store.EndDateTimeSeconds(++second % 60);
+        benchmark::DoNotOptimize(log.list.GetTodayTimeFromUser("Jan"));
+    }
+}
+BENCHMARK(BM_MinuteUpdateThenTotal)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)

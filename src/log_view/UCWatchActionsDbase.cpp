@@ -159,6 +159,7 @@ void UCWatchActionsDbase::Attach(clsActionsDbase &store)
     if (actionsdbase == &store)
         return;
     actionsdbase = &store;
+    m_summaries.clear();
     m_actionsdbaseChange = store.Change.Connect([this] { actionsdbase_Change(); });
 }
 
@@ -185,10 +186,15 @@ void UCWatchActionsDbase::FillList(clsActionsDbase &store)
         WithCursorKept(store, [&] {
             const std::int16_t n = zk::CheckedToInt16(store.RecordCount());
             m_model->Reserve(n);
+            m_summaries.assign(static_cast<std::size_t>(n) + 1, RecordSummary{});
             for (std::int32_t i = 1; i <= n; ++i) {
                 store.RecordNr(i);
-                if (PassesFilter(store.RecordNr()))
+                // The cursor has just read record i and nothing changed it, so
+                // the filter test needs no cursor moves of its own here.
+                std::string description = store.Description();
+                if (DescriptionPassesFilter(description, m_filter))
                     m_model->AppendDuringRebuild(i, RowTexts(store));
+                Summarise(i, std::move(description));
             }
         });
         m_knownRecordCount = store.RecordCount();
@@ -203,6 +209,7 @@ void UCWatchActionsDbase::actionsdbase_Change()
     if (actionsdbase == nullptr)
         return;
     clsActionsDbase &store = *actionsdbase;
+    Forget(store.RecordNr());
     while (store.RecordNr() > m_knownRecordCount) {
         const std::int32_t m = m_knownRecordCount + 1;
         if (PassesFilter(m))
@@ -236,6 +243,35 @@ void UCWatchActionsDbase::ListView1_AfterLabelEdit(std::int32_t tag, const std::
     });
 }
 
+void UCWatchActionsDbase::Summarise(std::int32_t nr, std::string description)
+{
+    const clsActionsDbase &store = *actionsdbase;
+    const auto at = static_cast<std::size_t>(nr);
+    if (nr < 1)
+        return;
+    if (at >= m_summaries.size())
+        m_summaries.resize(at + 1);
+    RecordSummary &s = m_summaries[at];
+    s.endYear = store.EndDateTimeYear();
+    s.endMonth = store.EndDateTimeMonth();
+    s.endDay = store.EndDateTimeDay();
+    s.description = std::move(description);
+    try {
+        s.seconds = store.ElapsedSeconds();
+        s.hasSeconds = true;
+    } catch (const zk::OverflowError &) {
+        s.hasSeconds = false; // a damaged record has no duration to add
+    }
+    s.known = true;
+}
+
+void UCWatchActionsDbase::Forget(std::int32_t nr)
+{
+    const auto at = static_cast<std::size_t>(nr);
+    if (nr >= 1 && at < m_summaries.size())
+        m_summaries[at].known = false;
+}
+
 std::int32_t UCWatchActionsDbase::GetTodayTimeFromUser(const std::string &username)
 {
     if (actionsdbase == nullptr)
@@ -244,23 +280,19 @@ std::int32_t UCWatchActionsDbase::GetTodayTimeFromUser(const std::string &userna
     return WithCursorKept(store, [&] {
         std::int32_t total = 0;
         const std::int16_t n = zk::CheckedToInt16(store.RecordCount());
-        const zk::Clock &clock = zk::CurrentClock();
+        if (m_summaries.size() < static_cast<std::size_t>(n) + 1)
+            m_summaries.resize(static_cast<std::size_t>(n) + 1);
+        const zk::LocalDateTime today = zk::CurrentClock().Now();
         for (std::int32_t i = 1; i <= n; ++i) {
-            store.RecordNr(i);
-            if (store.EndDateTimeDay() != clock.Now().day
-                || store.EndDateTimeMonth() != clock.Now().month
-                || store.EndDateTimeYear() != clock.Now().year)
-                continue;
-            const std::string description = store.Description();
-            if (description.compare(0, username.size(), username) != 0)
-                continue;
-            std::int32_t seconds = 0;
-            try {
-                seconds = store.ElapsedSeconds();
-            } catch (const zk::OverflowError &) {
-                continue; // a damaged record has no duration to add
+            if (!m_summaries[static_cast<std::size_t>(i)].known) {
+                store.RecordNr(i);
+                Summarise(i, store.Description());
             }
-            total = zk::CheckedAdd(total, seconds);
+            const RecordSummary &s = m_summaries[static_cast<std::size_t>(i)];
+            if (s.endDay != today.day || s.endMonth != today.month || s.endYear != today.year
+                || !s.hasSeconds || s.description.compare(0, username.size(), username) != 0)
+                continue;
+            total = zk::CheckedAdd(total, s.seconds);
         }
         return total;
     });

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class clsActionsDbase;
 class clsUsers;
@@ -44,11 +45,15 @@ public:
     void Constructor(clsActionsDbase &newActions, const std::string &newfilter,
                      clsUsers &newUsers);
 
-    // Seconds of the records that ended on the clock's date (zk::CurrentClock)
-    // and whose description begins with username (case-sensitive; the empty
-    // name counts every record), each with its whole duration; 0 without a
-    // store. A record whose own duration leaves 32 bits is skipped; a total
-    // beyond 32 bits raises zk::OverflowError.
+    // Seconds of the records that ended on the clock's date (zk::CurrentClock,
+    // read once per call so that one call counts one day) and whose
+    // description begins with username (case-sensitive; the empty name counts
+    // every record), each with its whole duration; 0 without a store. A record
+    // whose own duration leaves 32 bits is skipped; a total beyond 32 bits
+    // raises zk::OverflowError. The records are known from the last rebuild and
+    // the store's Change since; only changed ones are read again. The cursor is
+    // set back at the end, which writes a changed buffered record. Reopening
+    // the attached store on other contents needs a rebuild (WatchActionsDbase).
     std::int32_t GetTodayTimeFromUser(const std::string &username);
 
     // Kept for the holder; the list itself makes no use of it.
@@ -84,7 +89,23 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // What the daily total needs of one record, kept from the reads of the
+    // rebuild and forgotten at every Change of the record, so that the total
+    // reads only the records that changed since.
+    struct RecordSummary
+    {
+        bool known = false;
+        bool hasSeconds = false;
+        std::int32_t endYear = 0;
+        std::int32_t endMonth = 0;
+        std::int32_t endDay = 0;
+        std::int32_t seconds = 0;
+        std::string description;
+    };
+
     void FillList(clsActionsDbase &store);
+    void Summarise(std::int32_t nr, std::string description);
+    void Forget(std::int32_t nr);
     bool PassesFilter(std::int32_t n);
     void WriteRowTexts(int row);
     void UpdateResourcesUCWatchActionsDbase();
@@ -94,6 +115,7 @@ private:
     clsUsers *m_users = nullptr;
     std::string m_filter;
     std::int32_t m_knownRecordCount = 0;
+    std::vector<RecordSummary> m_summaries; // by record number
 
     QTreeView *ListView1;
     LogListModel *m_model;

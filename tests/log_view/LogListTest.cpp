@@ -322,6 +322,20 @@ TEST_F(LogList, DailyTotalByTheDayRecordsEndedAndByNamePrefix)
     EXPECT_EQ(w.GetTodayTimeFromUser("Kees"), 0);
     EXPECT_EQ(store.RecordNr(), 5);
 
+    // Changes after the rebuild count at once, shown in the list or not:
+    // yesterday's record now ends today, an idle record grows, and a new
+    // stretch follows its minute updates.
+    store.RecordNr(3);
+    store.EndDateTimeDay(6); // 5 dec 10:00 to 6 dec 11:00
+    store.RecordNr(6);
+    store.EndDateTimeMinute(20);
+    NewRecord("Jan");
+    clock.Advance(120);
+    store.SetEndTimeToNow();
+    EXPECT_EQ(w.GetTodayTimeFromUser("Jan"), 7200 + 1859 + 90000 + 120);
+    EXPECT_EQ(w.GetTodayTimeFromUser("Idle"), 1200);
+    EXPECT_EQ(store.RecordNr(), 11);
+
     clock.Set({2026, 12, 7, 0, 0, 1});
     EXPECT_EQ(w.GetTodayTimeFromUser("Jan"), 0);
 }
