@@ -100,6 +100,7 @@ TEST_F(ProgramSmoke, UnwritableFolderIsToldAndNothingIsCreated)
     QProcess *p = Launch();
     std::string said;
     ASSERT_TRUE(WaitFor([&] {
+        p->waitForReadyRead(50);
         said += p->readAll().toStdString();
         return said.find("cannot be written") != std::string::npos;
     })) << said;
@@ -108,6 +109,22 @@ TEST_F(ProgramSmoke, UnwritableFolderIsToldAndNothingIsCreated)
     EXPECT_FALSE(std::filesystem::exists(bin.File("actions.dat.lock")));
     std::filesystem::permissions(bin.Path(), std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
+}
+
+TEST_F(ProgramSmoke, LogThatIsNoFileIsToldAndNothingIsCreated)
+{
+    std::filesystem::create_directory(bin.Path() / "actions.dat");
+    QProcess *p = Launch();
+    std::string said;
+    // The message box waits for the person; the words on stderr come first.
+    ASSERT_TRUE(WaitFor([&] {
+        p->waitForReadyRead(50);
+        said += p->readAll().toStdString();
+        return said.find("is not a file") != std::string::npos;
+    })) << said;
+    EXPECT_NE(said.find(bin.File("actions.dat")), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(bin.File("actions.dat.lock")));
+    EXPECT_FALSE(std::filesystem::exists(home.File(".config/Sitclock")));
 }
 
 } // namespace
