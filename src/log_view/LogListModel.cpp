@@ -124,7 +124,8 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
         return row.texts[static_cast<std::size_t>(index.column())];
     case Qt::ForegroundRole:
         // 0x00BBGGRR, as the colour is kept
-        return QColor(static_cast<int>(row.colour & 0xFF), static_cast<int>((row.colour >> 8) & 0xFF),
+        return QColor(static_cast<int>(row.colour & 0xFF),
+                      static_cast<int>((row.colour >> 8) & 0xFF),
                       static_cast<int>((row.colour >> 16) & 0xFF));
     case TagRole:
         return row.tag;

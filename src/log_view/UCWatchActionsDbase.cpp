@@ -230,7 +230,10 @@ void UCWatchActionsDbase::actionsdbase_Change()
     }
 }
 
-void UCWatchActionsDbase::WriteRowTexts(int row) { m_model->SetTexts(row, RowTexts(*actionsdbase)); }
+void UCWatchActionsDbase::WriteRowTexts(int row)
+{
+    m_model->SetTexts(row, RowTexts(*actionsdbase));
+}
 
 void UCWatchActionsDbase::ListView1_AfterLabelEdit(std::int32_t tag, const std::string &newString)
 {

@@ -24,7 +24,8 @@ inline std::string LogBytes(const std::vector<LogRecord> &records)
         for (const auto *group : {&r.start, &r.end})
             for (std::int32_t v : *group)
                 for (int b = 0; b < 4; ++b)
-                    out.push_back(static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * b)) & 0xFF));
+                    out.push_back(
+                        static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * b)) & 0xFF));
         std::string field;
         std::string text = r.description;
         if (r.terminated)

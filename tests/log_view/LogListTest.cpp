@@ -90,7 +90,10 @@ protected:
             texts.push_back(Model()->index(r, c).data().toString().toStdString());
         return texts;
     }
-    QColor Colour(int r) const { return Model()->index(r, 0).data(Qt::ForegroundRole).value<QColor>(); }
+    QColor Colour(int r) const
+    {
+        return Model()->index(r, 0).data(Qt::ForegroundRole).value<QColor>();
+    }
     Texts Headers() const
     {
         Texts texts;
