@@ -122,24 +122,27 @@ void WeekChart::Paint(QPainter &p) const
 
     // The two-hour line: the daily limit at which the program warns.
     const double limit = yOf(kTwoHours);
-    p.setPen(QPen(QColor(0xd6, 0x27, 0x28), 2, Qt::DashLine));
+    const QPen limitPen(QColor(0xd6, 0x27, 0x28), 2, Qt::DashLine);
+    p.setPen(limitPen);
     p.drawLine(QPointF(plot.left(), limit), QPointF(plot.right(), limit));
-    p.setFont(ChartFont(12, true));
-    p.drawText(QRectF(plot.right() - 80, limit - 18, 78, 16), Qt::AlignRight | Qt::AlignBottom,
-               QStringLiteral("2 h limit"));
 
-    // Legend.
+    // Legend: the limit line first, then one entry per user.
     p.setFont(ChartFont(13));
     const QFontMetrics metrics(p.font());
     const int legendX = plot.right() + 20;
     const int perRow = 20;
     const int fits = plot.height() / perRow;
+    p.setPen(limitPen);
+    p.drawLine(QPointF(legendX, plot.top() + 7), QPointF(legendX + 14, plot.top() + 7));
+    p.setPen(Qt::black);
+    p.drawText(QRect(legendX + 20, plot.top() - 2, kWidth - legendX - 24, 18),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("2 h limit"));
     for (std::size_t u = 0; u < users; ++u) {
-        const int row = static_cast<int>(u);
+        const int row = static_cast<int>(u) + 1;
         if (row >= fits) {
             p.setPen(Qt::black);
             p.drawText(legendX, plot.top() + row * perRow + 12,
-                       QStringLiteral("+%1 more").arg(static_cast<int>(users) - row));
+                       QStringLiteral("+%1 more").arg(static_cast<int>(users + 1) - row));
             break;
         }
         const int y = plot.top() + row * perRow;
@@ -147,11 +150,11 @@ void WeekChart::Paint(QPainter &p) const
         p.setPen(Qt::black);
         p.drawText(QRect(legendX + 20, y - 2, kWidth - legendX - 24, 18),
                    Qt::AlignLeft | Qt::AlignVCenter,
-                   metrics.elidedText(m_users[row], Qt::ElideRight, kWidth - legendX - 24));
+                   metrics.elidedText(m_users[row - 1], Qt::ElideRight, kWidth - legendX - 24));
     }
     if (users == 0) {
         p.setPen(Qt::black);
-        p.drawText(legendX, plot.top() + 12, QStringLiteral("no users"));
+        p.drawText(legendX, plot.top() + perRow + 12, QStringLiteral("no users"));
     }
 }
 
