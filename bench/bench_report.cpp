@@ -1,0 +1,122 @@
+// The report over a full log: 32767 records, three users and idle time.
+#include "report/DailyTotals.h"
+#include "report/ReportLog.h"
+#include "report/ReportText.h"
+#include "report/WeekChart.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+void Put(std::string &out, std::int32_t v)
+{
+    const auto u = static_cast<std::uint32_t>(v);
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<char>((u >> (8 * i)) & 0xFF));
+}
+
+// Four stretches a day, one of them idle, day after day from 2004 on.
+const std::string &FullLog()
+{
+    static const std::string path = [] {
+        const std::string p = (std::filesystem::temp_directory_path() / "bench_report.dat").string();
+        const char *names[] = {"Anna homework", "Piet games", "Kees mail", "Idle"};
+        std::string bytes;
+        int y = 2004, m = 1, d = 1;
+        for (int i = 0; i < 32767; ++i) {
+            const int h = 8 + 3 * (i % 4);
+            for (int v : {y, m, d, h, 0, 0, y, m, d, h + 1, 30, 0})
+                Put(bytes, v);
+            std::string field;
+            for (char c : std::string(names[i % 4]) + std::string(1, '\0')) {
+                const auto b = static_cast<unsigned char>(c);
+                field.push_back(static_cast<char>(((b & 3) << 6) | (b >> 2)));
+            }
+            field.resize(100, ' ');
+            bytes += field;
+            if (i % 4 == 3 && ++d > 28) {
+                d = 1;
+                if (++m > 12) {
+                    m = 1;
+                    ++y;
+                }
+            }
+        }
+        std::ofstream(p, std::ios::binary) << bytes;
+        return p;
+    }();
+    return path;
+}
+
+const std::vector<std::string> kUsers{"Anna", "Piet", "Kees"};
+
+void BM_ReadLog(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zk::report::ReportLog::Read(FullLog()));
+}
+BENCHMARK(BM_ReadLog)->Unit(benchmark::kMillisecond);
+
+void BM_TotalsTable(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const auto log = zk::report::ReportLog::Read(FullLog());
+        const zk::report::DailyTotals totals(log.records, kUsers);
+        benchmark::DoNotOptimize(zk::report::TotalsTable(totals));
+    }
+}
+BENCHMARK(BM_TotalsTable)->Unit(benchmark::kMillisecond);
+
+void BM_TotalsCsv(benchmark::State &state)
+{
+    const auto log = zk::report::ReportLog::Read(FullLog());
+    for (auto _ : state) {
+        const zk::report::DailyTotals totals(log.records, kUsers);
+        benchmark::DoNotOptimize(zk::report::TotalsCsv(totals));
+    }
+}
+BENCHMARK(BM_TotalsCsv)->Unit(benchmark::kMillisecond);
+
+void BM_ChartPng(benchmark::State &state)
+{
+    const auto log = zk::report::ReportLog::Read(FullLog());
+    const zk::report::ReportDay day{2026, 6, 10};
+    for (auto _ : state) {
+        const zk::report::DailyTotals totals(log.records, kUsers, day.MondayOfWeek(),
+                                             day.MondayOfWeek().Plus(6));
+        const zk::report::WeekChart chart(totals, day);
+        QImage image(zk::report::WeekChart::kWidth, zk::report::WeekChart::kHeight,
+                     QImage::Format_ARGB32_Premultiplied);
+        {
+            QPainter painter(&image);
+            chart.Paint(painter);
+        }
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        benchmark::DoNotOptimize(buffer.data());
+    }
+}
+BENCHMARK(BM_ChartPng)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    std::remove(FullLog().c_str());
+    return 0;
+}
