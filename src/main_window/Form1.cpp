@@ -36,6 +36,8 @@
 namespace {
 constexpr char kApplication[] = "Sitclock";
 constexpr char kOptions[] = "Options";
+// Wide enough for every column of the log list without scrolling.
+constexpr int kWidth = 680;
 } // namespace
 
 Form1::Form1(Form1Services services, QWidget *parent)
@@ -119,7 +121,7 @@ void Form1::BuildControls()
 
     UCMouseWatch1 = new UCMouseWatch(m_services.pointer, central);
     UCMouseWatch1->setObjectName("UCMouseWatch1");
-    UCMouseWatch1->setGeometry(600 - 8 - 48, 8, 48, 36);
+    UCMouseWatch1->setGeometry(kWidth - 8 - 48, 8, 48, 36);
     m_mouseIdle = UCMouseWatch1->Idle.Connect([this](std::int32_t &lastResetIdle) {
         Guard("Watching the mouse", [&] {
             if (m_stretch)
@@ -135,7 +137,7 @@ void Form1::BuildControls()
 
     UCWatchActionsDbase1 = new UCWatchActionsDbase(central);
     UCWatchActionsDbase1->setObjectName("UCWatchActionsDbase1");
-    UCWatchActionsDbase1->setGeometry(8, 84, 584, 300);
+    UCWatchActionsDbase1->setGeometry(8, 84, kWidth - 16, 320);
     connect(UCWatchActionsDbase1, &UCWatchActionsDbase::editFailed, this,
             [this](const QString &message) {
                 m_services.dialogs.MessageBox(
@@ -150,7 +152,7 @@ void Form1::BuildControls()
     bar->addWidget(m_statusText, 1);
     setStatusBar(bar);
 
-    resize(600, 440);
+    resize(kWidth, 460);
 }
 
 QAction *Form1::AddItem(QMenu *menu, const char *name, bool checkable)
