@@ -168,6 +168,24 @@ TEST_F(Form1Startup, FailuresOfHandlersAreShownAndTheProgramGoesOn)
     EXPECT_EQ(dialogs.calls.size(), 1u);
 }
 
+TEST_F(Form1Startup, EditUsersAndAboutOpenModallyOverTheMainWindow)
+{
+    Start();
+    for (const char *item : {"mnuEditUsers", "mnuHelpAboutZitklok"}) {
+        SCOPED_TRACE(item);
+        std::string seen;
+        QTimer::singleShot(0, [&] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                seen = modal->objectName().toStdString();
+                modal->close();
+            }
+        });
+        Item(item)->trigger();
+        EXPECT_EQ(seen, item == std::string("mnuEditUsers") ? "frmEditUsers" : "frmAbout");
+    }
+    EXPECT_TRUE(dialogs.calls.empty());
+}
+
 TEST_F(Form1Startup, LogThatCannotBeOpenedStopsTheStart)
 {
     std::filesystem::create_directory(dir.Path() / "actions.dat");
