@@ -25,9 +25,15 @@ public:
     };
 
     // Days outside [from, to] are left out; a missing bound is open.
+    explicit DailyTotals(std::vector<std::string> users,
+                         std::optional<ReportDay> from = std::nullopt,
+                         std::optional<ReportDay> to = std::nullopt);
     DailyTotals(const std::vector<ReportRecord> &records, std::vector<std::string> users,
                 std::optional<ReportDay> from = std::nullopt,
                 std::optional<ReportDay> to = std::nullopt);
+
+    // Counts one more record.
+    void Add(const ReportRecord &record);
 
     const std::vector<std::string> &Users() const { return m_users; }
     // Days on which anything was counted, in calendar order.
@@ -39,6 +45,10 @@ public:
 
 private:
     std::vector<std::string> m_users;
+    std::optional<ReportDay> m_from;
+    std::optional<ReportDay> m_to;
+    // Logs are written in time order, so a new record's day is nearly always
+    // the last row's or a later one: rows stay sorted with an append.
     std::vector<Row> m_rows;
     int m_overflowed = 0;
 };

@@ -25,31 +25,36 @@ DateTimeGroup EndOf(const clsActionsDbase &db)
 
 } // namespace
 
-ReportLog ReportLog::Read(const std::string &path)
+std::int64_t ReportLog::Visit(const std::string &path,
+                             const std::function<void(const ReportRecord &)> &visit)
 {
     clsActionsDbase db;
     db.OpenReadOnly(path);
     const std::int32_t count = db.RecordCount();
     const std::int32_t reachable = std::min(count, kMaxRecordNr);
-
-    ReportLog log;
-    log.unreachable = count - reachable;
-    log.records.reserve(static_cast<std::size_t>(reachable));
+    ReportRecord r;
     for (std::int32_t i = 1; i <= reachable; ++i) {
         db.RecordNr(i);
-        ReportRecord r;
         r.nr = i;
         r.start = StartOf(db);
         r.end = EndOf(db);
+        r.elapsed.reset();
         try {
             r.elapsed = db.ElapsedSeconds();
         } catch (const zk::OverflowError &) {
             // A damaged record: its duration is unknown, the record is still listed.
         }
         r.description = db.Description();
-        log.records.push_back(std::move(r));
+        visit(r);
     }
     db.CloseFile();
+    return count - reachable;
+}
+
+ReportLog ReportLog::Read(const std::string &path)
+{
+    ReportLog log;
+    log.unreachable = Visit(path, [&](const ReportRecord &r) { log.records.push_back(r); });
     return log;
 }
 

@@ -2,6 +2,7 @@
 
 #include "report/ReportRecord.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ struct ReportLog
 
     // Throws zk::FileError naming the path when the file cannot be opened or read.
     static ReportLog Read(const std::string &path);
+    // The same records handed over one by one, in record order, without
+    // keeping them; a full log then costs no more memory than the store's.
+    // Returns the number of unreachable records.
+    static std::int64_t Visit(const std::string &path,
+                              const std::function<void(const ReportRecord &)> &visit);
 };
 
 } // namespace zk::report

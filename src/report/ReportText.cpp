@@ -17,22 +17,16 @@ std::string Padded(std::int32_t value, int width)
     return s;
 }
 
-struct TableRow
+// Characters of HoursMinutes(seconds), without making the text.
+std::size_t HoursMinutesWidth(std::int64_t seconds)
 {
-    std::string label;
-    std::vector<std::int64_t> cells; // users, then idle
-};
-
-TableRow Sum(std::string label, const std::vector<const DailyTotals::Row *> &rows,
-             std::size_t users)
-{
-    TableRow t{std::move(label), std::vector<std::int64_t>(users + 1, 0)};
-    for (const auto *row : rows) {
-        for (std::size_t u = 0; u < users; ++u)
-            t.cells[u] += row->seconds[u];
-        t.cells[users] += row->idle;
+    std::int64_t hours = (seconds < 0 ? -seconds : seconds) / 3600;
+    std::size_t width = seconds <= -60 ? 5 : 4; // sign, one digit, ":MM"
+    while (hours >= 10) {
+        hours /= 10;
+        ++width;
     }
-    return t;
+    return width;
 }
 
 } // namespace
@@ -87,49 +81,90 @@ std::string UserHeading(const std::string &name)
 std::string TotalsTable(const DailyTotals &totals)
 {
     const std::size_t users = totals.Users().size();
-    std::vector<TableRow> lines;
-    std::vector<const DailyTotals::Row *> all;
-    std::vector<const DailyTotals::Row *> week;
     const auto &rows = totals.Rows();
+    const std::size_t columns = users + 1; // users, then idle
+    auto cell = [&](const DailyTotals::Row &row, std::size_t c) {
+        return c < users ? row.seconds[c] : row.idle;
+    };
+
+    // The sums below the days: one after each week, the total last.
+    struct Sum
+    {
+        std::size_t row; // written after this day's row
+        std::string label;
+        std::vector<std::int64_t> cells;
+    };
+    std::vector<Sum> sums;
+    std::vector<std::int64_t> week(columns, 0);
+    std::vector<std::int64_t> total(columns, 0);
+    ReportDay monday;
+    ReportDay nextMonday; // rows are in calendar order: a week ends where this is reached
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        lines.push_back(Sum(rows[i].day.ToText(), {&rows[i]}, users));
-        all.push_back(&rows[i]);
-        week.push_back(&rows[i]);
-        const ReportDay monday = rows[i].day.MondayOfWeek();
-        if (i + 1 == rows.size() || rows[i + 1].day.MondayOfWeek() != monday) {
-            lines.push_back(Sum("Week " + monday.ToText(), week, users));
-            week.clear();
+        if (i == 0 || !(rows[i].day < nextMonday)) {
+            monday = rows[i].day.MondayOfWeek();
+            nextMonday = monday.Plus(7);
+        }
+        for (std::size_t c = 0; c < columns; ++c) {
+            week[c] += cell(rows[i], c);
+            total[c] += cell(rows[i], c);
+        }
+        if (i + 1 == rows.size() || !(rows[i + 1].day < nextMonday)) {
+            sums.push_back({i, "Week " + monday.ToText(), week});
+            week.assign(columns, 0);
         }
     }
-    lines.push_back(Sum("Total", all, users));
+    sums.push_back({rows.size(), "Total", total});
 
     std::vector<std::string> headings{"Day"};
     for (const auto &u : totals.Users())
         headings.push_back(UserHeading(u));
     headings.push_back("Idle");
-
-    std::vector<std::vector<std::string>> cells;
     std::vector<std::size_t> widths(headings.size());
     for (std::size_t c = 0; c < headings.size(); ++c)
         widths[c] = headings[c].size();
-    for (const auto &line : lines) {
-        std::vector<std::string> texts{line.label};
-        for (auto s : line.cells)
-            texts.push_back(HoursMinutes(s));
-        for (std::size_t c = 0; c < texts.size(); ++c)
-            widths[c] = std::max(widths[c], texts[c].size());
-        cells.push_back(std::move(texts));
+    for (const auto &sum : sums) {
+        widths[0] = std::max(widths[0], sum.label.size());
+        for (std::size_t c = 0; c < columns; ++c)
+            widths[c + 1] = std::max(widths[c + 1], HoursMinutesWidth(sum.cells[c]));
     }
+    if (!rows.empty())
+        widths[0] = std::max(widths[0], rows[0].day.ToText().size());
+    for (const auto &row : rows)
+        for (std::size_t c = 0; c < columns; ++c)
+            widths[c + 1] = std::max(widths[c + 1], HoursMinutesWidth(cell(row, c)));
 
-    auto format = [&](const std::vector<std::string> &texts) {
-        std::string out = texts[0] + std::string(widths[0] - texts[0].size(), ' ');
-        for (std::size_t c = 1; c < texts.size(); ++c)
-            out += "  " + std::string(widths[c] - texts[c].size(), ' ') + texts[c];
-        return out + "\n";
+    std::size_t lineWidth = widths[0] + 1;
+    for (std::size_t c = 1; c < widths.size(); ++c)
+        lineWidth += 2 + widths[c];
+    std::string out;
+    out.reserve(lineWidth * (rows.size() + sums.size() + 1));
+    auto add = [&](const std::string &text, std::size_t c) {
+        if (c == 0) {
+            out += text;
+            out.append(widths[0] - text.size(), ' ');
+        } else {
+            out.append(2 + widths[c] - text.size(), ' ');
+            out += text;
+        }
     };
-    std::string out = format(headings);
-    for (const auto &texts : cells)
-        out += format(texts);
+    for (std::size_t c = 0; c < headings.size(); ++c)
+        add(headings[c], c);
+    out += '\n';
+    std::size_t next = 0; // the next sum to write
+    for (std::size_t i = 0; i <= rows.size(); ++i) {
+        if (i < rows.size()) {
+            add(rows[i].day.ToText(), 0);
+            for (std::size_t c = 0; c < columns; ++c)
+                add(HoursMinutes(cell(rows[i], c)), c + 1);
+            out += '\n';
+        }
+        for (; next < sums.size() && sums[next].row == i; ++next) {
+            add(sums[next].label, 0);
+            for (std::size_t c = 0; c < columns; ++c)
+                add(HoursMinutes(sums[next].cells[c]), c + 1);
+            out += '\n';
+        }
+    }
     return out;
 }
 
@@ -149,14 +184,20 @@ std::string CsvField(const std::string &field)
 std::string TotalsCsv(const DailyTotals &totals)
 {
     std::string out = "Day";
-    for (const auto &u : totals.Users())
-        out += "," + CsvField(u);
+    for (const auto &u : totals.Users()) {
+        out += ',';
+        out += CsvField(u);
+    }
     out += ",Idle\r\n";
     for (const auto &row : totals.Rows()) {
         out += row.day.ToText();
-        for (auto s : row.seconds)
-            out += "," + std::to_string(s);
-        out += "," + std::to_string(row.idle) + "\r\n";
+        for (auto s : row.seconds) {
+            out += ',';
+            out += std::to_string(s);
+        }
+        out += ',';
+        out += std::to_string(row.idle);
+        out += "\r\n";
     }
     return out;
 }

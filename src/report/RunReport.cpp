@@ -183,10 +183,10 @@ std::vector<std::string> SettingsUsers()
     return names;
 }
 
-void Notes(const ReportLog &log, const DailyTotals *totals, QTextStream &err)
+void Notes(std::int64_t unreachable, const DailyTotals *totals, QTextStream &err)
 {
-    if (log.unreachable > 0)
-        err << "zitklok-report: note: " << log.unreachable
+    if (unreachable > 0)
+        err << "zitklok-report: note: " << unreachable
             << " records past number 32767 cannot be reached and are left out\n";
     if (totals && totals->Overflowed() > 0)
         err << "zitklok-report: note: " << totals->Overflowed()
@@ -195,19 +195,19 @@ void Notes(const ReportLog &log, const DailyTotals *totals, QTextStream &err)
 
 int List(const Options &o, QTextStream &out, QTextStream &err)
 {
-    const ReportLog log = ReportLog::Read(zk::FromQt(o.file));
-    for (const auto &r : log.records)
-        out << zk::ToQt(ListLine(r)) << '\n';
-    Notes(log, nullptr, err);
+    const auto unreachable = ReportLog::Visit(
+        zk::FromQt(o.file), [&](const ReportRecord &r) { out << zk::ToQt(ListLine(r)) << '\n'; });
+    Notes(unreachable, nullptr, err);
     return kOk;
 }
 
 int Totals(const Options &o, QTextStream &out, QTextStream &err)
 {
-    const ReportLog log = ReportLog::Read(zk::FromQt(o.file));
-    const DailyTotals totals(log.records, o.users ? *o.users : SettingsUsers(), o.from, o.to);
+    DailyTotals totals(o.users ? *o.users : SettingsUsers(), o.from, o.to);
+    const auto unreachable =
+        ReportLog::Visit(zk::FromQt(o.file), [&](const ReportRecord &r) { totals.Add(r); });
     out << zk::ToQt(o.csv ? TotalsCsv(totals) : TotalsTable(totals));
-    Notes(log, &totals, err);
+    Notes(unreachable, &totals, err);
     return kOk;
 }
 
@@ -224,12 +224,12 @@ int Chart(const Options &o, QTextStream &err)
         const LocalDateTime now = CurrentClock().Now();
         day = {now.year, now.month, now.day};
     }
-    const ReportLog log = ReportLog::Read(zk::FromQt(o.file));
     const ReportDay monday = day.MondayOfWeek();
-    const DailyTotals totals(log.records, o.users ? *o.users : SettingsUsers(), monday,
-                             monday.Plus(6));
+    DailyTotals totals(o.users ? *o.users : SettingsUsers(), monday, monday.Plus(6));
+    const auto unreachable =
+        ReportLog::Visit(zk::FromQt(o.file), [&](const ReportRecord &r) { totals.Add(r); });
     const QString failure = WeekChart(totals, day).Save(o.output);
-    Notes(log, &totals, err);
+    Notes(unreachable, &totals, err);
     if (!failure.isEmpty()) {
         err << "zitklok-report: " << failure << '\n';
         return kUnreadable;
