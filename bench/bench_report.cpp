@@ -28,7 +28,7 @@ void Put(std::string &out, std::int32_t v)
 const std::string &FullLog()
 {
     static const std::string path = [] {
-        const std::string p = (std::filesystem::temp_directory_path() / "bench_report.dat").string();
+        const auto p = (std::filesystem::temp_directory_path() / "bench_report.dat").string();
         const char *names[] = {"Anna homework", "Piet games", "Kees mail", "Idle"};
         std::string bytes;
         int y = 2004, m = 1, d = 1;

@@ -6,6 +6,8 @@ namespace zk::report {
 
 namespace {
 
+bool DayBefore(const DailyTotals::Row &row, const ReportDay &d) { return row.day < d; }
+
 bool BeginsWith(const std::string &text, const std::string &prefix)
 {
     return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
@@ -43,8 +45,7 @@ void DailyTotals::Add(const ReportRecord &r)
     }
     auto it = (m_rows.empty() || m_rows.back().day < *day)
                   ? m_rows.end()
-                  : std::lower_bound(m_rows.begin(), m_rows.end(), *day,
-                                     [](const Row &row, const ReportDay &d) { return row.day < d; });
+                  : std::lower_bound(m_rows.begin(), m_rows.end(), *day, DayBefore);
     if (it == m_rows.end() || it->day != *day) {
         Row row;
         row.day = *day;
@@ -60,8 +61,7 @@ void DailyTotals::Add(const ReportRecord &r)
 
 DailyTotals::Row DailyTotals::RowOf(const ReportDay &day) const
 {
-    const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), day,
-                                     [](const Row &row, const ReportDay &d) { return row.day < d; });
+    const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), day, DayBefore);
     if (it != m_rows.end() && it->day == day)
         return *it;
     Row empty;

@@ -101,7 +101,8 @@ Options Parse(const QStringList &args)
         return o;
     }
     if (o.command != "list" && o.command != "totals" && o.command != "chart")
-        throw Usage{QStringLiteral("unknown command \"%1\" (list, totals or chart)").arg(o.command)};
+        throw Usage{
+            QStringLiteral("unknown command \"%1\" (list, totals or chart)").arg(o.command)};
 
     const bool totals = o.command == "totals";
     const bool chart = o.command == "chart";
