@@ -1,0 +1,130 @@
+// Reading a full log through the cursor, one append, and the calendar's worst cases.
+#include "activity_log/clsActionsDbase.h"
+#include "time/clsTimePoint.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+std::string FullLog()
+{
+    static const std::string path = [] {
+        const std::string p = (std::filesystem::temp_directory_path() /
+                               ("zk-bench-" + std::to_string(::getpid()) + ".dat"))
+                                  .string();
+        std::remove(p.c_str());
+        clsActionsDbase db;
+        db.OpenFile(p);
+        for (int i = 1; i <= 32767; ++i) {
+            db.RecordNr(i);
+            db.StartDateTimeYear(2026);
+            db.StartDateTimeMonth(12);
+            db.StartDateTimeDay(1 + i % 28);
+            db.StartDateTimeHour(i % 24);
+            db.StartDateTimeMinute(i % 60);
+            db.StartDateTimeSeconds(0);
+            db.EndDateTimeYear(2026);
+            db.EndDateTimeMonth(12);
+            db.EndDateTimeDay(1 + i % 28);
+            db.EndDateTimeHour(i % 24);
+            db.EndDateTimeMinute(59);
+            db.EndDateTimeSeconds(59);
+            db.Description(i % 5 ? "Anna: homework and a long description of it" : "Idle");
+        }
+        db.CloseFile();
+        return p;
+    }();
+    return path;
+}
+
+void OpenAndReadEveryRecord(benchmark::State &state)
+{
+    const std::string path = FullLog();
+    for (auto _ : state) {
+        clsActionsDbase db;
+        db.OpenFile(path);
+        std::int64_t sum = 0;
+        const std::int32_t n = db.RecordCount();
+        for (std::int32_t i = 1; i <= n; ++i) {
+            db.RecordNr(i);
+            sum += db.StartDateTimeYear() + db.StartDateTimeMonth() + db.StartDateTimeDay() +
+                   db.StartDateTimeHour() + db.StartDateTimeMinute() + db.StartDateTimeSeconds() +
+                   db.EndDateTimeYear() + db.EndDateTimeMonth() + db.EndDateTimeDay() +
+                   db.EndDateTimeHour() + db.EndDateTimeMinute() + db.EndDateTimeSeconds();
+            sum += static_cast<std::int64_t>(db.Description().size());
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(OpenAndReadEveryRecord)->Unit(benchmark::kMillisecond);
+
+void AppendOneRecord(benchmark::State &state)
+{
+    const std::string path = FullLog() + ".append";
+    std::filesystem::copy_file(FullLog(), path, std::filesystem::copy_options::overwrite_existing);
+    clsActionsDbase db;
+    db.OpenFile(path);
+    for (auto _ : state) {
+        // The same new record number each time keeps the log at 32,767 + 1.
+        db.RecordNr(32767);
+        db.StartDateTimeYear(2026);
+        db.StartDateTimeMonth(12);
+        db.StartDateTimeDay(6);
+        db.StartDateTimeHour(9);
+        db.StartDateTimeMinute(0);
+        db.StartDateTimeSeconds(0);
+        db.EndDateTimeYear(2026);
+        db.EndDateTimeMonth(12);
+        db.EndDateTimeDay(6);
+        db.EndDateTimeHour(9);
+        db.EndDateTimeMinute(1);
+        db.EndDateTimeSeconds(0);
+        db.Description("Anna");
+        db.Flush();
+    }
+    db.CloseFile();
+    std::filesystem::remove(path);
+}
+BENCHMARK(AppendOneRecord)->Unit(benchmark::kMicrosecond);
+
+void DaysDifferenceWorstCase(benchmark::State &state)
+{
+    clsTimePoint a;
+    clsTimePoint b;
+    a.SetDay(1000, 1, 1);
+    b.SetDay(2000, 1, 1); // beyond the saturation: every step is tried
+    for (auto _ : state)
+        benchmark::DoNotOptimize(a.GetDaysDifference(b));
+}
+BENCHMARK(DaysDifferenceWorstCase)->Unit(benchmark::kMicrosecond);
+
+void FixItFarOffDate(benchmark::State &state)
+{
+    for (auto _ : state) {
+        clsTimePoint t;
+        t.SetDay(2000, 1, 2000000000);
+        t.SetTime(0, 0, 0);
+        try {
+            t.FixIt();
+        } catch (const std::exception &) {
+        }
+        t.SetDay(2000, 1, -2000000000);
+        try {
+            t.FixIt();
+        } catch (const std::exception &) {
+        }
+        t.SetDay(2000, 1, 5000000);
+        t.FixIt();
+        benchmark::DoNotOptimize(t.Year());
+    }
+}
+BENCHMARK(FixItFarOffDate)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
