@@ -42,6 +42,11 @@ DateTimeGroup EndGroup(const ActionRecord &r)
             r.EndDateTimeHour, r.EndDateTimeMinute, r.EndDateTimeSeconds};
 }
 
+DateTimeGroup Group(const clsTimePoint &t)
+{
+    return {t.Year(), t.Month(), t.Day(), t.Hour(), t.Minute(), t.Seconds()};
+}
+
 std::string TrimTrailingSpaces(std::string s)
 {
     s.erase(s.find_last_not_of(' ') + 1);
@@ -178,14 +183,24 @@ clsActionsDbase::~clsActionsDbase()
 
 void clsActionsDbase::OpenFile(const std::string &openfilename)
 {
+    Open(openfilename, O_RDWR | O_CREAT | O_CLOEXEC, false);
+}
+
+void clsActionsDbase::OpenReadOnly(const std::string &openfilename)
+{
+    Open(openfilename, O_RDONLY | O_CLOEXEC, true);
+}
+
+void clsActionsDbase::Open(const std::string &openfilename, int flags, bool readOnly)
+{
     CloseFile();
     m->recordLength = static_cast<std::int16_t>(kRecordLength);
-    const int fd = ::open(openfilename.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(openfilename.c_str(), flags, 0644);
     if (fd < 0)
         throw Failure("Cannot open the activity log", openfilename, errno);
     m->fd = fd;
     m->fileName = openfilename;
-    m->readOnly = false;
+    m->readOnly = readOnly;
     try {
         m->Load();
     } catch (...) {
@@ -196,28 +211,6 @@ void clsActionsDbase::OpenFile(const std::string &openfilename)
     }
     m->recordChanged = false;
     m->recordNr = 1; // nothing read: the buffer keeps what it held
-}
-
-void clsActionsDbase::OpenReadOnly(const std::string &openfilename)
-{
-    CloseFile();
-    m->recordLength = static_cast<std::int16_t>(kRecordLength);
-    const int fd = ::open(openfilename.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw Failure("Cannot open the activity log", openfilename, errno);
-    m->fd = fd;
-    m->fileName = openfilename;
-    m->readOnly = true;
-    try {
-        m->Load();
-    } catch (...) {
-        ::close(m->fd);
-        m->fd = -1;
-        m->fileName.clear();
-        throw;
-    }
-    m->recordChanged = false;
-    m->recordNr = 1;
 }
 
 void clsActionsDbase::CloseFile()
@@ -372,23 +365,13 @@ std::string clsActionsDbase::StartDateAndEndDateAsString() const
 void clsActionsDbase::SetStartTimeToNow()
 {
     const zk::LocalDateTime now = zk::CurrentClock().Now();
-    StartDateTimeYear(now.year);
-    StartDateTimeMonth(now.month);
-    StartDateTimeDay(now.day);
-    StartDateTimeHour(now.hour);
-    StartDateTimeMinute(now.minute);
-    StartDateTimeSeconds(now.second);
+    SetStart({now.year, now.month, now.day, now.hour, now.minute, now.second});
 }
 
 void clsActionsDbase::SetEndTimeToNow()
 {
     const zk::LocalDateTime now = zk::CurrentClock().Now();
-    EndDateTimeYear(now.year);
-    EndDateTimeMonth(now.month);
-    EndDateTimeDay(now.day);
-    EndDateTimeHour(now.hour);
-    EndDateTimeMinute(now.minute);
-    EndDateTimeSeconds(now.second);
+    SetEnd({now.year, now.month, now.day, now.hour, now.minute, now.second});
 }
 
 void clsActionsDbase::AddToEndTime(std::int32_t sec)
@@ -398,32 +381,32 @@ void clsActionsDbase::AddToEndTime(std::int32_t sec)
     t.SetTime(EndDateTimeHour(), EndDateTimeMinute(), EndDateTimeSeconds());
     t.Seconds(zk::CheckedAdd(t.Seconds(), sec));
     t.FixIt();
-    EndDateTimeYear(t.Year());
-    EndDateTimeMonth(t.Month());
-    EndDateTimeDay(t.Day());
-    EndDateTimeHour(t.Hour());
-    EndDateTimeMinute(t.Minute());
-    EndDateTimeSeconds(t.Seconds());
+    SetEnd(Group(t));
 }
 
-void clsActionsDbase::SetStartTimeToTimePoint(const clsTimePoint &tp)
+void clsActionsDbase::SetStartTimeToTimePoint(const clsTimePoint &tp) { SetStart(Group(tp)); }
+
+void clsActionsDbase::SetEndTimeToTimePoint(const clsTimePoint &tp) { SetEnd(Group(tp)); }
+
+// Field by field through the sets, in the record's order: six notifications.
+void clsActionsDbase::SetStart(const DateTimeGroup &g)
 {
-    StartDateTimeYear(tp.Year());
-    StartDateTimeMonth(tp.Month());
-    StartDateTimeDay(tp.Day());
-    StartDateTimeHour(tp.Hour());
-    StartDateTimeMinute(tp.Minute());
-    StartDateTimeSeconds(tp.Seconds());
+    StartDateTimeYear(g.Year);
+    StartDateTimeMonth(g.Month);
+    StartDateTimeDay(g.Day);
+    StartDateTimeHour(g.Hour);
+    StartDateTimeMinute(g.Minute);
+    StartDateTimeSeconds(g.Seconds);
 }
 
-void clsActionsDbase::SetEndTimeToTimePoint(const clsTimePoint &tp)
+void clsActionsDbase::SetEnd(const DateTimeGroup &g)
 {
-    EndDateTimeYear(tp.Year());
-    EndDateTimeMonth(tp.Month());
-    EndDateTimeDay(tp.Day());
-    EndDateTimeHour(tp.Hour());
-    EndDateTimeMinute(tp.Minute());
-    EndDateTimeSeconds(tp.Seconds());
+    EndDateTimeYear(g.Year);
+    EndDateTimeMonth(g.Month);
+    EndDateTimeDay(g.Day);
+    EndDateTimeHour(g.Hour);
+    EndDateTimeMinute(g.Minute);
+    EndDateTimeSeconds(g.Seconds);
 }
 
 const std::string &clsActionsDbase::FileName() const { return m->fileName; }

@@ -2,6 +2,7 @@
 
 #include "activity_log/ActionRecord.h"
 #include "core/Signal.h"
+#include "time/Module1.h"
 
 #include <cstdint>
 #include <memory>
@@ -93,6 +94,9 @@ public:
     zk::Signal<> Change;
 
 private:
+    void Open(const std::string &openfilename, int flags, bool readOnly);
+    void SetStart(const DateTimeGroup &g);
+    void SetEnd(const DateTimeGroup &g);
     bool RecordChanged() const;
     void RecordChanged(bool value);
 
