@@ -11,9 +11,17 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+extern char **environ;
 
 namespace {
 
@@ -107,6 +115,52 @@ void BM_ChartPng(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ChartPng)->Unit(benchmark::kMillisecond);
+
+// The whole tool as a person runs it, from exec to exit: process time is the
+// child's user and system time, which includes loading Qt.
+double RunToolSeconds(const std::vector<std::string> &args)
+{
+    std::vector<char *> argv;
+    std::string exe = ZITKLOK_REPORT_EXE;
+    argv.push_back(exe.data());
+    std::vector<std::string> copy = args;
+    for (auto &a : copy)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, exe.c_str(), &actions, nullptr, argv.data(), environ) != 0)
+        std::abort();
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        std::abort();
+    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+void ProcessTime(benchmark::State &state, const std::vector<std::string> &args)
+{
+    for (auto _ : state)
+        state.SetIterationTime(RunToolSeconds(args));
+}
+
+void BM_TotalsProcess(benchmark::State &state)
+{
+    ProcessTime(state, {"totals", "--users", "Anna,Piet,Kees", FullLog()});
+}
+BENCHMARK(BM_TotalsProcess)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_ChartProcess(benchmark::State &state)
+{
+    const std::string out = (std::filesystem::temp_directory_path() / "bench_report.png").string();
+    ProcessTime(state, {"chart", "--week", "2026-06-10", "--output", out, FullLog()});
+    std::remove(out.c_str());
+}
+BENCHMARK(BM_ChartProcess)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

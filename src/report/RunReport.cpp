@@ -7,12 +7,10 @@
 #include "report/ReadOnlySettings.h"
 #include "report/ReportLog.h"
 #include "report/ReportText.h"
-#include "report/WeekChart.h"
 #include "time/OverflowError.h"
 #include "users/clsUsers.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <optional>
@@ -212,10 +210,10 @@ int Totals(const Options &o, QTextStream &out, QTextStream &err)
     return kOk;
 }
 
-int Chart(const Options &o, QTextStream &err)
+int Chart(const Options &o, QTextStream &err, ChartSaver saveChart)
 {
-    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        err << "zitklok-report: drawing the chart needs a QGuiApplication\n";
+    if (!saveChart) {
+        err << "zitklok-report: this program cannot draw charts\n";
         return kUnreadable;
     }
     ReportDay day;
@@ -229,7 +227,7 @@ int Chart(const Options &o, QTextStream &err)
     DailyTotals totals(o.users ? *o.users : SettingsUsers(), monday, monday.Plus(6));
     const auto unreachable =
         ReportLog::Visit(zk::FromQt(o.file), [&](const ReportRecord &r) { totals.Add(r); });
-    const QString failure = WeekChart(totals, day).Save(o.output);
+    const QString failure = saveChart(totals, day, o.output);
     Notes(unreachable, &totals, err);
     if (!failure.isEmpty()) {
         err << "zitklok-report: " << failure << '\n';
@@ -240,7 +238,7 @@ int Chart(const Options &o, QTextStream &err)
 
 } // namespace
 
-int RunReport(const QStringList &args, QTextStream &out, QTextStream &err)
+int RunReport(const QStringList &args, QTextStream &out, QTextStream &err, ChartSaver saveChart)
 {
     int result = kOk;
     try {
@@ -255,7 +253,7 @@ int RunReport(const QStringList &args, QTextStream &out, QTextStream &err)
         } else if (o.command == "totals") {
             result = Totals(o, out, err);
         } else {
-            result = Chart(o, err);
+            result = Chart(o, err, saveChart);
         }
     } catch (const Usage &u) {
         err << "zitklok-report: " << u.reason << '\n';

@@ -190,4 +190,9 @@ QString WeekChart::Save(const QString &path) const
     return {};
 }
 
+QString SaveWeekChart(const DailyTotals &totals, const ReportDay &day, const QString &path)
+{
+    return WeekChart(totals, day).Save(path);
+}
+
 } // namespace zk::report

@@ -39,4 +39,7 @@ private:
     std::vector<std::array<std::int64_t, 7>> m_seconds;
 };
 
+// The chart of the week holding `day` written to `path`; the reason on failure.
+QString SaveWeekChart(const DailyTotals &totals, const ReportDay &day, const QString &path);
+
 } // namespace zk::report

@@ -31,7 +31,7 @@ Result Report(const QStringList &args)
     Result r;
     QTextStream out(&r.out);
     QTextStream err(&r.err);
-    r.code = zk::report::RunReport(args, out, err);
+    r.code = zk::report::RunReport(args, out, err, zk::report::SaveWeekChart);
     return r;
 }
 
