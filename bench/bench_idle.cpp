@@ -1,0 +1,235 @@
+// The program at rest while a stretch runs: the real main window (offscreen) on
+// a full log, a user's stretch started from the start window, and the event loop
+// left alone with the real timers for a minute (--idle_seconds=N for a shorter
+// run). Figures: the process's CPU time as a share of wall time (target: under
+// 0.1 %), timer events delivered to our own windows and their timers per minute
+// (target: at most 10; the minute tick and the pointer look every ten seconds
+// make 7), every timer event in the process per minute, and the main thread's
+// voluntary context switches per minute as the kernel counts them.
+#include "localisation/gclsLanguageChange.h"
+#include "main_window/Form1.h"
+#include "platform/Registry.h"
+#include "platform/RunKey.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePointer.h"
+#include "support/FakeSettings.h"
+#include "support/FakeTrayIcon.h"
+#include "support/TempDir.h"
+#include "users/frmStart.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+int g_idleSeconds = 60;
+
+class NullRunKey : public zk::RunKey
+{
+public:
+    void Write(const std::string &, const std::string &) override {}
+};
+
+class NullRegistry : public zk::Registry
+{
+public:
+    bool GetKeyValue(std::uint32_t, const std::string &, const std::string &,
+                     std::string &v) override
+    {
+        v.clear();
+        return false;
+    }
+};
+
+// A record of the file: twelve little-endian 32-bit fields, then the
+// description rotated right by two bits, a 0x00 and spaces to 100 bytes.
+std::string Record(int day, int hour, const std::string &description)
+{
+    std::string out;
+    auto put = [&](std::int32_t v) {
+        for (int i = 0; i < 4; ++i)
+            out.push_back(static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF));
+    };
+    for (std::int32_t v : {2026, 12, day, hour, 0, 0, 2026, 12, day, hour, 45, 30})
+        put(v);
+    std::string field;
+    for (char ch : description + std::string(1, '\0')) {
+        const auto c = static_cast<unsigned char>(ch);
+        field.push_back(static_cast<char>(((c & 3) << 6) | (c >> 2)));
+    }
+    field.resize(100, ' ');
+    return out + field;
+}
+
+// One record short of the store's limit, so that the running stretch is the
+// last record the log can hold and every minute tick walks the whole log.
+void WriteNearlyFullLog(const std::string &path)
+{
+    const char *names[] = {"Ann", "Bob", "Idle", "Cor: homework"};
+    std::ofstream f(path, std::ios::binary);
+    for (int i = 0; i < 32766; ++i)
+        f << Record(1 + i % 28, i % 24, names[i % 4]);
+}
+
+double ProcessCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+long VoluntaryContextSwitches()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::string key = "voluntary_ctxt_switches:";
+    while (std::getline(status, line))
+        if (line.rfind(key, 0) == 0)
+            return std::stol(line.substr(key.size()));
+    return -1;
+}
+
+// Counts the timer events the whole process delivers, and apart those that
+// reach our windows or anything inside them (their QTimers included).
+class TimerEventCounter : public QObject
+{
+public:
+    explicit TimerEventCounter(std::vector<const QObject *> ours)
+        : m_ours(std::move(ours))
+    {}
+
+    bool eventFilter(QObject *receiver, QEvent *event) override
+    {
+        if (event->type() == QEvent::Timer) {
+            ++all;
+            if (IsOurs(receiver))
+                ++ours;
+        }
+        return false;
+    }
+
+    long all = 0;
+    long ours = 0;
+
+private:
+    bool IsOurs(const QObject *o) const
+    {
+        for (; o; o = o->parent())
+            for (const QObject *root : m_ours)
+                if (o == root)
+                    return true;
+        return false;
+    }
+
+    std::vector<const QObject *> m_ours;
+};
+
+bool ChooseUser(frmStart &start, const QString &name)
+{
+    for (QPushButton *b : start.findChildren<QPushButton *>("btnUser")) {
+        if (b->property("userName").toString() == name && b->isVisible()) {
+            b->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+void BM_IdleWhileAStretchRuns(benchmark::State &state)
+{
+    zk::test::TempDir dir;
+    WriteNearlyFullLog(dir.File("actions.dat"));
+    zk::test::FakeSettings settings;
+    settings.Write("Sitclock", "Edit", "Users", "Ann|Bob|Cor");
+    zk::test::FakeDialogs dialogs;
+    zk::test::FakeTrayIcon tray;
+    zk::test::FakePointer pointer;
+    NullRunKey runKey;
+    NullRegistry registry;
+    ResetLanguageChangeForTests();
+
+    for (auto _ : state) {
+        auto form = std::make_unique<Form1>(
+            Form1Services{dialogs, tray, pointer, runKey, registry, dir.Path().string(),
+                          "/opt/zk/zitklok", [](const std::string &) { return true; }});
+        form->Form_Load();
+        if (!form->StartWindow() || !ChooseUser(*form->StartWindow(), "Ann")) {
+            state.SkipWithError("no start button for Ann");
+            return;
+        }
+        // Let the start settle (layouts, the closed start window) before measuring.
+        QEventLoop settle;
+        QTimer::singleShot(1000, &settle, &QEventLoop::quit);
+        settle.exec();
+
+        TimerEventCounter counter({form.get(), form->StartWindow()});
+        qApp->installEventFilter(&counter);
+        const long switches0 = VoluntaryContextSwitches();
+        const double cpu0 = ProcessCpuSeconds();
+        const auto wall0 = std::chrono::steady_clock::now();
+
+        QEventLoop idle;
+        QTimer::singleShot(g_idleSeconds * 1000, Qt::PreciseTimer, &idle, &QEventLoop::quit);
+        idle.exec();
+
+        const double wall =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
+        const double cpu = ProcessCpuSeconds() - cpu0;
+        const long switches = VoluntaryContextSwitches() - switches0;
+        qApp->removeEventFilter(&counter);
+
+        const double minutes = wall / 60.0;
+        state.SetIterationTime(wall);
+        state.counters["cpu_percent"] = 100.0 * cpu / wall;
+        state.counters["our_wakeups_per_min"] = static_cast<double>(counter.ours) / minutes;
+        state.counters["all_timer_events_per_min"] = static_cast<double>(counter.all) / minutes;
+        state.counters["voluntary_switches_per_min"] = static_cast<double>(switches) / minutes;
+        // Ending the stretch's windows is not part of the rest.
+        form.reset();
+    }
+    ResetLanguageChangeForTests();
+}
+BENCHMARK(BM_IdleWhileAStretchRuns)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
+
+// Takes --idle_seconds=N out of the arguments before the benchmark library sees them.
+void TakeIdleSeconds(int &argc, char **argv)
+{
+    const char *flag = "--idle_seconds=";
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], flag, std::strlen(flag)) == 0)
+            g_idleSeconds = std::max(1, std::atoi(argv[i] + std::strlen(flag)));
+        else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TakeIdleSeconds(argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Sitclock");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
