@@ -4,7 +4,13 @@
 if(NOT EXISTS "${MANIFEST}")
     message(FATAL_ERROR "Nothing to uninstall: ${MANIFEST} not found (install first)")
 endif()
-file(STRINGS "${MANIFEST}" files)
+# The manifest names files without DESTDIR; an install into a DESTDIR is
+# uninstalled with the same DESTDIR.
+file(STRINGS "${MANIFEST}" installed)
+set(files "")
+foreach(f IN LISTS installed)
+    list(APPEND files "$ENV{DESTDIR}${f}")
+endforeach()
 set(program_dirs "")
 foreach(f IN LISTS files)
     if(IS_SYMLINK "${f}" OR EXISTS "${f}")

@@ -23,7 +23,8 @@ prefix="$HOME/.local/opt/zitklok"
 data="$HOME/.local/share"
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 
-for p in zitklok zitklok-report; do
+# The report paints its chart with a companion program, which must come along.
+for p in zitklok zitklok-report zitklok-report-chart; do
     [ -x "$prefix/bin/$p" ] || fail "$prefix/bin/$p is not an installed program"
 done
 desktop="$data/applications/zitklok.desktop"
