@@ -3,6 +3,10 @@
 # under the home folder, the programs in <prefix>/bin. The launcher and the icons
 # go where the desktop looks for a person's own (ZITKLOK_DATA_HOME; when empty,
 # $XDG_DATA_HOME or ~/.local/share as found at install time).
+# A build folder configured before these rules holds CMake's own default.
+if(NOT DEFINED CACHE{ZITKLOK_DATA_HOME} AND CMAKE_INSTALL_PREFIX STREQUAL "/usr/local")
+    set(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT ON)
+endif()
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT AND NOT "$ENV{HOME}" STREQUAL "")
     set(CMAKE_INSTALL_PREFIX "$ENV{HOME}/.local/opt/zitklok"
         CACHE PATH "Install prefix; the log is kept in <prefix>/bin" FORCE)
