@@ -24,6 +24,10 @@
 #include <cstdio>
 #include <exception>
 
+#ifndef Q_OS_WIN
+#include <csignal>
+#endif
+
 namespace {
 
 QIcon Picture(int image)
@@ -49,6 +53,11 @@ int GiveUp(zk::Dialogs &dialogs, const std::string &text)
 
 int main(int argc, char *argv[])
 {
+#ifndef Q_OS_WIN
+    // Past the file-size limit a write must fail with EFBIG, which the log store
+    // reports, instead of the signal's default of ending the program unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     ZitklokApplication app(argc, argv);
     QApplication::setApplicationName("Sitclock");
     QApplication::setQuitOnLastWindowClosed(false);
