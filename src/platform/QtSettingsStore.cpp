@@ -3,9 +3,11 @@
 #include "platform/Latin1.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QVariant>
 
 #include <cerrno>
@@ -41,6 +43,25 @@ std::string WriteFailureReason(const QString &file)
         return std::string("the file is not writable: ") + std::strerror(errno);
 #endif
     return "the file could not be written (disk full or no permission)";
+}
+
+// QSettings reports a file it could not parse in full (a hand-edited line
+// without "=", a stray control byte) as FormatError, and that status sticks
+// even though it then writes the file out anew from what it understood. Whether
+// the value really reached the disk is told by a fresh reading of a copy, which
+// no cache of this process can answer for.
+bool WrittenDespiteFormatError(const QString &file, const QString &key, const QString &value)
+{
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return false;
+    const QString copy = dir.filePath(QStringLiteral("check.ini"));
+    if (!QFile::copy(file, copy))
+        return false;
+    QSettings check(copy, QSettings::IniFormat);
+    const QVariant stored = check.value(key);
+    return check.status() == QSettings::NoError && stored.userType() == QMetaType::QString &&
+           stored.toString() == value;
 }
 
 } // namespace
@@ -94,7 +115,11 @@ void QtSettingsStore::Write(const std::string &application, const std::string &s
     const QVariant before = settings->value(Key(section, key));
     settings->setValue(Key(section, key), ToQt(value));
     settings->sync();
-    if (settings->status() != QSettings::NoError) {
+    const bool written =
+        settings->status() == QSettings::NoError ||
+        (settings->status() == QSettings::FormatError && settings->format() == QSettings::IniFormat &&
+         WrittenDespiteFormatError(settings->fileName(), Key(section, key), ToQt(value)));
+    if (!written) {
         const QString where = settings->fileName();
         const std::string reason = settings->format() == QSettings::IniFormat
                                        ? WriteFailureReason(where)

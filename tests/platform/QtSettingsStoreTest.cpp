@@ -112,4 +112,23 @@ TEST(QtSettingsStore, FailedWriteKeepsWhatWasStored)
     EXPECT_EQ(QtSettingsStore(folder).Read("Sitclock", "Edit", "Users", ""), "Anna|Piet");
 }
 
+// A line Qt cannot parse (found by fuzz_settings: a lone Ctrl-Z byte) once made
+// the first write after start-up fail although it had reached the disk, and so
+// stopped the program's start at its first option write.
+TEST(QtSettingsStore, HandEditedFileWithUnparsableLinesTakesWrites)
+{
+    for (const std::string damage : {"\x1A", "[Edit]\nUsers=Anna|Piet\nno equals sign\n"}) {
+        TempDir dir;
+        std::filesystem::create_directories(dir.Path() / "Sitclock");
+        zk::test::WriteFileBytes(dir.File("Sitclock/Sitclock.ini"), damage);
+        const QString folder = QString::fromStdString(dir.Path().string());
+        QtSettingsStore store(folder);
+        EXPECT_NO_THROW(store.Write("Sitclock", "Options", "ProgramEnabled", "False")) << damage;
+        EXPECT_NO_THROW(store.Write("Sitclock", "Options", "Language", "NL")) << damage;
+        QtSettingsStore fresh(folder);
+        EXPECT_EQ(fresh.Read("Sitclock", "Options", "ProgramEnabled", ""), "False");
+        EXPECT_EQ(fresh.Read("Sitclock", "Options", "Language", ""), "NL");
+    }
+}
+
 } // namespace
