@@ -3,6 +3,8 @@ ZK_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-de
              libbenchmark-dev xvfb xauth xdotool x11-utils)
 # The report's SVG charts.
 ZK_PACKAGES+=(qt6-svg-dev)
+# fuzz/run.sh: clang with libFuzzer and its sanitizer runtimes.
+ZK_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 zk_ensure_packages() {
     local missing=()
