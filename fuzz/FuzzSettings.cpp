@@ -1,0 +1,91 @@
+// The settings file as a person may have edited it by hand: any bytes as
+// Sitclock/Sitclock.ini, read through the program's QSettings store into the
+// user list, the filter box entries, the three options and the language. The
+// user list saved back must load again as the same names.
+
+#include "ScratchFolder.h"
+
+#include "localisation/Module2.h"
+#include "localisation/gclsLanguageChange.h"
+#include "log_view/FilterSelection.h"
+#include "platform/QtSettingsStore.h"
+#include "users/clsUsers.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Names(const clsUsers &users)
+{
+    std::vector<std::string> names;
+    for (std::int16_t i = 1; i <= users.Count(); ++i)
+        names.push_back(users.Item(i));
+    return names;
+}
+
+// The options as the main window reads them: on unless exactly "True" is not there.
+bool ReadOption(const zk::SettingsStore &store, const char *key)
+{
+    return store.Read("Sitclock", "Options", key, "True") == "True";
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    static QCoreApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static zk::fuzz::ScratchFolder scratch("settings");
+    static unsigned round = 0;
+    // A new folder each time: QSettings caches a file by name and would miss a
+    // rewrite of the same size within its clock's resolution.
+    const std::string folder = scratch.File(std::to_string(++round));
+    std::filesystem::create_directories(folder + "/Sitclock");
+    zk::fuzz::WriteBytes(folder + "/Sitclock/Sitclock.ini", data, size);
+
+    {
+        zk::QtSettingsStore store(QString::fromStdString(folder));
+        zk::SetCurrentSettings(&store);
+
+        std::vector<std::string> loaded;
+        {
+            clsUsers users;
+            loaded = Names(users);
+            (void)users.Item(0);
+            (void)users.Item(static_cast<std::int16_t>(users.Count() + 1));
+            for (const std::string &entry : FilterEntries(users))
+                (void)FilterForComboText(entry);
+            users.SaveToRegistry();
+        }
+        {
+            clsUsers again;
+            if (Names(again) != loaded)
+                zk::fuzz::Fail("the user list saved back does not load as the same names");
+        }
+
+        (void)ReadOption(store, "AutoStopOnMouseIdle");
+        (void)ReadOption(store, "AutoStartOnSetup");
+        (void)ReadOption(store, "ProgramEnabled");
+        ResetLanguageChangeForTests();
+        (void)TranslateText("Alles");
+        (void)gLanguageChange().GetLanguage();
+        ResetLanguageChangeForTests();
+
+        zk::SetCurrentSettings(nullptr);
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+    return 0;
+}
