@@ -234,10 +234,10 @@ void Form1::Form_Load()
     m_stretch->SetMouseWatchReset([this] { UCMouseWatch1->Reset(); });
     m_stretch->SetPointerSource(&m_services.pointer);
     // 5
-    UCMouseWatch1->ScanRateInSeconds(10);
+    UCMouseWatch1->ScanRateInSeconds(m_services.scanRateSeconds);
     // 6
-    m_stretch->elapsedwarningMouseIdle().TimeTillWarning(600);
-    UCMouseWatch1->LateLookSeconds(600);
+    m_stretch->elapsedwarningMouseIdle().TimeTillWarning(m_services.idleLimitSeconds);
+    UCMouseWatch1->LateLookSeconds(m_services.idleLimitSeconds);
     // 7
     m_actions->OpenFile(m_logPath);
     // 8

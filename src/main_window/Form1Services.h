@@ -29,4 +29,8 @@ struct Form1Services
     std::function<bool(const std::string &path)> startDetached;
     // Ends the program at once; empty: QCoreApplication::exit(0).
     std::function<void()> exitProgram = {};
+    // Seconds between two looks at the pointer, and the stillness after which
+    // a stretch stops by itself (also the late-look limit of the mouse watch).
+    int scanRateSeconds = 10;
+    int idleLimitSeconds = 600;
 };
