@@ -49,6 +49,26 @@ int GiveUp(zk::Dialogs &dialogs, const std::string &text)
     return 1;
 }
 
+#ifdef ZITKLOK_TEST_HOOKS
+// ZITKLOK_TEST_IDLE_LIMITS="<scan seconds>,<idle limit seconds>" lets the
+// end-to-end tests see an automatic stop within seconds. Anything but two
+// whole numbers, from 1 up to an hour and a day, leaves the limits as they are.
+void ApplyTestIdleLimits(Form1Services &services)
+{
+    const QList<QByteArray> parts = qgetenv("ZITKLOK_TEST_IDLE_LIMITS").split(',');
+    if (parts.size() != 2)
+        return;
+    bool scanOk = false;
+    bool limitOk = false;
+    const int scan = parts[0].trimmed().toInt(&scanOk);
+    const int limit = parts[1].trimmed().toInt(&limitOk);
+    if (!scanOk || !limitOk || scan <= 0 || limit <= 0 || scan > 3600 || limit > 86400)
+        return;
+    services.scanRateSeconds = scan;
+    services.idleLimitSeconds = limit;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -101,6 +121,9 @@ int main(int argc, char *argv[])
         Module3::ProgramCommand(zk::FromQt(folder), zk::FromQt(program.fileName())),
         [](const std::string &path) { return QProcess::startDetached(zk::ToQt(path), {}); },
     };
+#ifdef ZITKLOK_TEST_HOOKS
+    ApplyTestIdleLimits(services);
+#endif
 
     Form1 form(services);
     form.setWindowIcon(QApplication::windowIcon());
