@@ -1,6 +1,8 @@
 # Installs the Debian packages the build and the tests need, only when one is missing.
 ZK_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
              libbenchmark-dev xvfb xauth xdotool x11-utils)
+# The end-to-end tests: a tray host under Xvfb and screenshots.
+ZK_PACKAGES+=(trayer imagemagick)
 # The report's SVG charts.
 ZK_PACKAGES+=(qt6-svg-dev)
 # fuzz/run.sh: clang with libFuzzer and its sanitizer runtimes.
