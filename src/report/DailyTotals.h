@@ -4,6 +4,7 @@
 #include "report/ReportRecord.h"
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,7 +38,7 @@ public:
 
     const std::vector<std::string> &Users() const { return m_users; }
     // Days on which anything was counted, in calendar order.
-    const std::vector<Row> &Rows() const { return m_rows; }
+    const std::deque<Row> &Rows() const { return m_rows; }
     // The row of one day; zeros when nothing was counted on it.
     Row RowOf(const ReportDay &day) const;
     // Records that would count but whose elapsed time overflows 32 bits.
@@ -48,8 +49,10 @@ private:
     std::optional<ReportDay> m_from;
     std::optional<ReportDay> m_to;
     // Logs are written in time order, so a new record's day is nearly always
-    // the last row's or a later one: rows stay sorted with an append.
-    std::vector<Row> m_rows;
+    // the last row's or a later one: rows stay sorted with an append. A deque
+    // grows without moving the rows it has, which a full log's thousands of
+    // days would otherwise cost again at every doubling.
+    std::deque<Row> m_rows;
     int m_overflowed = 0;
 };
 

@@ -2,10 +2,108 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace zk::report {
 
 namespace {
+
+// Pieces handed to a TextSink grow to about this size before they go.
+constexpr std::size_t kPieceSize = 16 * 1024;
+
+// Collects whole lines and passes them on once a piece is full.
+class PieceWriter
+{
+public:
+    explicit PieceWriter(const TextSink &sink) : m_sink(sink) { m_text.reserve(2 * kPieceSize); }
+
+    std::string &Text() { return m_text; }
+    void EndLine(const char *end)
+    {
+        m_text += end;
+        if (m_text.size() >= kPieceSize)
+            Flush();
+    }
+    void Flush()
+    {
+        if (!m_text.empty())
+            m_sink(m_text);
+        m_text.clear();
+    }
+
+private:
+    const TextSink &m_sink;
+    std::string m_text;
+};
+
+// As printf's "%0*llu", without parsing a format for every cell of a long table.
+void AppendNumber(std::string &out, std::uint64_t value, int minDigits = 1)
+{
+    char buf[24];
+    char *end = buf + sizeof buf;
+    char *p = end;
+    do {
+        *--p = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    while (end - p < minDigits)
+        *--p = '0';
+    out.append(p, end);
+}
+
+void AppendSigned(std::string &out, std::int64_t value)
+{
+    if (value < 0) {
+        out += '-';
+        AppendNumber(out, 0 - static_cast<std::uint64_t>(value));
+    } else {
+        AppendNumber(out, static_cast<std::uint64_t>(value));
+    }
+}
+
+// HoursMinutes(seconds) appended to out.
+void AppendHoursMinutes(std::string &out, std::int64_t seconds)
+{
+    const std::uint64_t magnitude = seconds < 0 ? 0 - static_cast<std::uint64_t>(seconds)
+                                                : static_cast<std::uint64_t>(seconds);
+    if (seconds <= -60)
+        out += '-';
+    AppendNumber(out, magnitude / 3600);
+    out += ':';
+    AppendNumber(out, magnitude % 3600 / 60, 2);
+}
+
+// day.ToText() appended to out.
+void AppendDay(std::string &out, const ReportDay &day)
+{
+    if (day.year < 0 || day.year > 9999 || day.month < 0 || day.month > 99 || day.day < 0 ||
+        day.day > 99) {
+        out += day.ToText();
+        return;
+    }
+    AppendNumber(out, static_cast<std::uint64_t>(day.year), 4);
+    out += '-';
+    AppendNumber(out, static_cast<std::uint64_t>(day.month), 2);
+    out += '-';
+    AppendNumber(out, static_cast<std::uint64_t>(day.day), 2);
+}
+
+// The day-of-week count behind MondayOfWeek walks the calendar from 2001 and
+// is exact within a few centuries of it. There a day that is not before
+// `nextMonday` but before the Monday after it lies in the week starting at
+// `nextMonday`, which saves that count for nearly every week of a long log.
+// Returns the Monday after when that is so; further out the count decides.
+std::optional<ReportDay> FollowingMonday(const ReportDay &day, const ReportDay &nextMonday)
+{
+    constexpr std::int32_t kFirstExact = 1700;
+    constexpr std::int32_t kLastExact = 2300;
+    if (nextMonday.year < kFirstExact || nextMonday.year > kLastExact)
+        return std::nullopt;
+    const ReportDay following = nextMonday.Plus(7);
+    if (!(day < following))
+        return std::nullopt;
+    return following;
+}
 
 std::string Padded(std::int32_t value, int width)
 {
@@ -65,12 +163,9 @@ std::string ListLine(const ReportRecord &record)
 
 std::string HoursMinutes(std::int64_t seconds)
 {
-    const std::int64_t magnitude = seconds < 0 ? -seconds : seconds;
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%s%lld:%02lld", seconds <= -60 ? "-" : "",
-                  static_cast<long long>(magnitude / 3600),
-                  static_cast<long long>(magnitude % 3600 / 60));
-    return buf;
+    std::string out;
+    AppendHoursMinutes(out, seconds);
+    return out;
 }
 
 std::string UserHeading(const std::string &name)
@@ -78,7 +173,7 @@ std::string UserHeading(const std::string &name)
     return name.empty() ? "(no name)" : name;
 }
 
-std::string TotalsTable(const DailyTotals &totals)
+void WriteTotalsTable(const DailyTotals &totals, const TextSink &sink)
 {
     const std::size_t users = totals.Users().size();
     const auto &rows = totals.Rows();
@@ -101,8 +196,15 @@ std::string TotalsTable(const DailyTotals &totals)
     ReportDay nextMonday; // rows are in calendar order: a week ends where this is reached
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (i == 0 || !(rows[i].day < nextMonday)) {
-            monday = rows[i].day.MondayOfWeek();
-            nextMonday = monday.Plus(7);
+            const auto following =
+                i > 0 ? FollowingMonday(rows[i].day, nextMonday) : std::nullopt;
+            if (following) {
+                monday = nextMonday;
+                nextMonday = *following;
+            } else {
+                monday = rows[i].day.MondayOfWeek();
+                nextMonday = monday.Plus(7);
+            }
         }
         for (std::size_t c = 0; c < columns; ++c) {
             week[c] += cell(rows[i], c);
@@ -133,38 +235,49 @@ std::string TotalsTable(const DailyTotals &totals)
         for (std::size_t c = 0; c < columns; ++c)
             widths[c + 1] = std::max(widths[c + 1], HoursMinutesWidth(cell(row, c)));
 
-    std::size_t lineWidth = widths[0] + 1;
-    for (std::size_t c = 1; c < widths.size(); ++c)
-        lineWidth += 2 + widths[c];
-    std::string out;
-    out.reserve(lineWidth * (rows.size() + sums.size() + 1));
-    auto add = [&](const std::string &text, std::size_t c) {
-        if (c == 0) {
-            out += text;
-            out.append(widths[0] - text.size(), ' ');
-        } else {
-            out.append(2 + widths[c] - text.size(), ' ');
-            out += text;
-        }
+    PieceWriter writer(sink);
+    std::string &out = writer.Text();
+    // Cells are written straight into the line, padded to their column.
+    auto label = [&](const std::string &text) {
+        out += text;
+        out.append(widths[0] - text.size(), ' ');
     };
-    for (std::size_t c = 0; c < headings.size(); ++c)
-        add(headings[c], c);
-    out += '\n';
+    auto right = [&](std::size_t c, const std::string &text) {
+        out.append(2 + widths[c] - text.size(), ' ');
+        out += text;
+    };
+    auto hoursCell = [&](std::size_t c, std::int64_t seconds) {
+        out.append(2 + widths[c] - HoursMinutesWidth(seconds), ' ');
+        AppendHoursMinutes(out, seconds);
+    };
+    label(headings[0]);
+    for (std::size_t c = 1; c < headings.size(); ++c)
+        right(c, headings[c]);
+    writer.EndLine("\n");
     std::size_t next = 0; // the next sum to write
     for (std::size_t i = 0; i <= rows.size(); ++i) {
         if (i < rows.size()) {
-            add(rows[i].day.ToText(), 0);
+            const std::size_t begin = out.size();
+            AppendDay(out, rows[i].day);
+            out.append(widths[0] - (out.size() - begin), ' ');
             for (std::size_t c = 0; c < columns; ++c)
-                add(HoursMinutes(cell(rows[i], c)), c + 1);
-            out += '\n';
+                hoursCell(c + 1, cell(rows[i], c));
+            writer.EndLine("\n");
         }
         for (; next < sums.size() && sums[next].row == i; ++next) {
-            add(sums[next].label, 0);
+            label(sums[next].label);
             for (std::size_t c = 0; c < columns; ++c)
-                add(HoursMinutes(sums[next].cells[c]), c + 1);
-            out += '\n';
+                hoursCell(c + 1, sums[next].cells[c]);
+            writer.EndLine("\n");
         }
     }
+    writer.Flush();
+}
+
+std::string TotalsTable(const DailyTotals &totals)
+{
+    std::string out;
+    WriteTotalsTable(totals, [&](std::string_view piece) { out += piece; });
     return out;
 }
 
@@ -181,24 +294,34 @@ std::string CsvField(const std::string &field)
     return out + "\"";
 }
 
-std::string TotalsCsv(const DailyTotals &totals)
+void WriteTotalsCsv(const DailyTotals &totals, const TextSink &sink)
 {
-    std::string out = "Day";
+    PieceWriter writer(sink);
+    std::string &out = writer.Text();
+    out += "Day";
     for (const auto &u : totals.Users()) {
         out += ',';
         out += CsvField(u);
     }
-    out += ",Idle\r\n";
+    out += ",Idle";
+    writer.EndLine("\r\n");
     for (const auto &row : totals.Rows()) {
-        out += row.day.ToText();
+        AppendDay(out, row.day);
         for (auto s : row.seconds) {
             out += ',';
-            out += std::to_string(s);
+            AppendSigned(out, s);
         }
         out += ',';
-        out += std::to_string(row.idle);
-        out += "\r\n";
+        AppendSigned(out, row.idle);
+        writer.EndLine("\r\n");
     }
+    writer.Flush();
+}
+
+std::string TotalsCsv(const DailyTotals &totals)
+{
+    std::string out;
+    WriteTotalsCsv(totals, [&](std::string_view piece) { out += piece; });
     return out;
 }
 

@@ -3,7 +3,9 @@
 #include "report/DailyTotals.h"
 #include "report/ReportRecord.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zk::report {
@@ -22,11 +24,18 @@ inline constexpr const char *kOverflowMarker = "overflow";
 
 // Whole hours and minutes, seconds dropped: 7500 gives "2:05", -3700 "-1:01".
 std::string HoursMinutes(std::int64_t seconds);
+
+// Takes a long text piece by piece, each a few kilobytes of whole lines, so
+// that a report over a full log is never held whole in memory.
+using TextSink = std::function<void(std::string_view)>;
+
 // An aligned table: a line per day, a subtotal after each Monday-to-Sunday
 // week and a total line, every cell in hours and minutes.
 std::string TotalsTable(const DailyTotals &totals);
+void WriteTotalsTable(const DailyTotals &totals, const TextSink &sink);
 // RFC 4180: a header row, then one row per day in seconds, CRLF line ends.
 std::string TotalsCsv(const DailyTotals &totals);
+void WriteTotalsCsv(const DailyTotals &totals, const TextSink &sink);
 std::string CsvField(const std::string &field);
 
 // The user names of a --users argument: comma-separated, "\," a comma and

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
 
 namespace zk::report {
 
@@ -182,6 +183,12 @@ std::vector<std::string> SettingsUsers()
     return names;
 }
 
+// Our 8-bit text as the stream takes it, without first making a QString of it.
+QLatin1String Latin1(std::string_view text)
+{
+    return QLatin1String(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 void Notes(std::int64_t unreachable, const DailyTotals *totals, QTextStream &err)
 {
     if (unreachable > 0)
@@ -195,7 +202,7 @@ void Notes(std::int64_t unreachable, const DailyTotals *totals, QTextStream &err
 int List(const Options &o, QTextStream &out, QTextStream &err)
 {
     const auto unreachable = ReportLog::Visit(
-        zk::FromQt(o.file), [&](const ReportRecord &r) { out << zk::ToQt(ListLine(r)) << '\n'; });
+        zk::FromQt(o.file), [&](const ReportRecord &r) { out << Latin1(ListLine(r)) << '\n'; });
     Notes(unreachable, nullptr, err);
     return kOk;
 }
@@ -205,7 +212,11 @@ int Totals(const Options &o, QTextStream &out, QTextStream &err)
     DailyTotals totals(o.users ? *o.users : SettingsUsers(), o.from, o.to);
     const auto unreachable =
         ReportLog::Visit(zk::FromQt(o.file), [&](const ReportRecord &r) { totals.Add(r); });
-    out << zk::ToQt(o.csv ? TotalsCsv(totals) : TotalsTable(totals));
+    const TextSink sink = [&](std::string_view piece) { out << Latin1(piece); };
+    if (o.csv)
+        WriteTotalsCsv(totals, sink);
+    else
+        WriteTotalsTable(totals, sink);
     Notes(unreachable, &totals, err);
     return kOk;
 }

@@ -189,6 +189,56 @@ TEST(ReportTotals, TableInHoursAndMinutesWithWeeksAndTotal)
     EXPECT_EQ(Lines(empty.out)[1].simplified(), "Total 0:00 0:00");
 }
 
+// Years of days: the table is written in many pieces and grouped in many
+// weeks, across a gap of months and a leap day, with one record logged late.
+TEST(ReportTotals, LongLogGroupedInWholeWeeks)
+{
+    using zk::report::ReportDay;
+    std::vector<RawRecord> records;
+    std::vector<ReportDay> days;
+    for (ReportDay d{2023, 11, 20}; d < ReportDay{2026, 3, 1}; d = d.Plus(1)) {
+        if (ReportDay{2024, 6, 5} < d && d < ReportDay{2024, 9, 20})
+            continue;
+        records.push_back(
+            Stretch({d.year, d.month, d.day, 8, 0, 0}, {d.year, d.month, d.day, 9, 0, 0}, "Jan"));
+        days.push_back(d);
+    }
+    std::swap(records[100], records[101]);
+    TempDir dir;
+    const std::string path = dir.File("actions.dat");
+    WriteFileBytes(path, LogOf(records));
+
+    const Result r = Report({"totals", "--users", "Jan", QString::fromStdString(path)});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QStringList lines = Lines(r.out);
+    std::vector<ReportDay> shown;
+    std::size_t weekStart = 0; // first day of the week being read
+    int weeks = 0;
+    for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
+        ASSERT_EQ(lines[i].size(), lines[0].size()) << lines[i].toStdString();
+        const QStringList cells = lines[i].simplified().split(' ');
+        if (cells[0] != "Week") {
+            shown.push_back(*ReportDay::Parse(cells[0].toStdString()));
+            EXPECT_EQ(cells[1], "1:00");
+            continue;
+        }
+        // Each week sum follows the days of one Monday-to-Sunday week.
+        const auto monday = ReportDay::Parse(cells[1].toStdString());
+        ASSERT_TRUE(monday) << lines[i].toStdString();
+        EXPECT_EQ(monday->DayInWeek(), 1);
+        ASSERT_LT(weekStart, shown.size()) << lines[i].toStdString();
+        EXPECT_EQ(shown[weekStart].MondayOfWeek(), *monday) << lines[i].toStdString();
+        EXPECT_LT(shown.back(), monday->Plus(7)) << lines[i].toStdString();
+        EXPECT_EQ(cells[2], QString("%1:00").arg(shown.size() - weekStart));
+        weekStart = shown.size();
+        ++weeks;
+    }
+    EXPECT_EQ(shown, days);
+    EXPECT_EQ(weekStart, shown.size());
+    EXPECT_EQ(weeks, 105); // 119 weeks, 14 of them wholly in the gap and 2 split by it
+    EXPECT_EQ(lines.last().simplified(), QString("Total %1:00 0:00").arg(days.size()));
+}
+
 TEST(ReportUsage, BadUsageMissingFileAndHelp)
 {
     TempDir dir;
