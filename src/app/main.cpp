@@ -9,6 +9,7 @@
 #include "platform/QtPointerSource.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtTrayIcon.h"
+#include "platform/QuitOnSignal.h"
 #include "platform/SingleInstance.h"
 #include "platform/SysInfoRegistry.h"
 #include "platform/SystemMonthNames.h"
@@ -106,6 +107,7 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    zk::QuitOnSignal quitOnSignal;
     zk::QtTrayIcon tray({Picture(1), Picture(2), Picture(3), Picture(4)});
     zk::QtPointerSource pointer;
     zk::XdgRunKey runKey;
