@@ -19,14 +19,14 @@ void LogListModel::BeginRebuild()
     std::fill(m_recordToRow.begin(), m_recordToRow.end(), -1);
 }
 
-void LogListModel::AppendDuringRebuild(std::int32_t recordNr, const Texts &texts)
+void LogListModel::AppendDuringRebuild(std::int32_t recordNr, Texts texts)
 {
     if (RowOf(recordNr) >= 0)
         return;
     Row row;
     row.key = recordNr;
     row.tag = recordNr;
-    Store(row, texts);
+    Store(row, std::move(texts));
     m_rows.push_back(std::move(row));
     Index(recordNr, static_cast<int>(m_rows.size()) - 1);
 }
@@ -66,19 +66,19 @@ void LogListModel::Index(std::int32_t recordNr, int row)
     m_recordToRow[nr] = row;
 }
 
-void LogListModel::Store(Row &row, const Texts &texts)
+void LogListModel::Store(Row &row, Texts texts)
 {
-    row.texts[0] = zk::ToQt(texts.description);
-    row.texts[1] = zk::ToQt(texts.day);
-    row.texts[2] = zk::ToQt(texts.startTime);
-    row.texts[3] = zk::ToQt(texts.endTime);
+    row.texts[0] = std::move(texts.description);
+    row.texts[1] = std::move(texts.day);
+    row.texts[2] = std::move(texts.startTime);
+    row.texts[3] = std::move(texts.endTime);
     if (texts.duration)
-        row.texts[4] = zk::ToQt(*texts.duration);
+        row.texts[4] = std::move(*texts.duration);
 }
 
-void LogListModel::SetTexts(int row, const Texts &texts)
+void LogListModel::SetTexts(int row, Texts texts)
 {
-    Store(m_rows.at(static_cast<std::size_t>(row)), texts);
+    Store(m_rows.at(static_cast<std::size_t>(row)), std::move(texts));
     emit dataChanged(index(row, 0), index(row, kColumns - 1),
                      {Qt::DisplayRole, Qt::EditRole});
 }
@@ -121,7 +121,7 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return row.texts[static_cast<std::size_t>(index.column())];
+        return zk::ToQt(row.texts[static_cast<std::size_t>(index.column())]);
     case Qt::ForegroundRole:
         // 0x00BBGGRR, as the colour is kept
         return QColor(static_cast<int>(row.colour & 0xFF),

@@ -47,7 +47,7 @@ public:
     // the views hear of it once, at EndRebuild.
     void BeginRebuild();
     void Reserve(int rows) { m_rows.reserve(static_cast<std::size_t>(rows > 0 ? rows : 0)); }
-    void AppendDuringRebuild(std::int32_t recordNr, const Texts &texts);
+    void AppendDuringRebuild(std::int32_t recordNr, Texts texts);
     void EndRebuild();
 
     // Adds an empty, black row for a record at the end; nothing when the
@@ -55,7 +55,7 @@ public:
     int AddRow(std::int32_t recordNr);
     // Position of the record's row, -1 when it has none.
     int RowOf(std::int32_t recordNr) const;
-    void SetTexts(int row, const Texts &texts);
+    void SetTexts(int row, Texts texts);
     void SetTag(int row, std::int32_t tag);
     void SetColour(int row, std::uint32_t colour);
     std::int32_t Tag(int row) const { return m_rows.at(static_cast<std::size_t>(row)).tag; }
@@ -79,10 +79,13 @@ private:
         std::int32_t key = 0;
         std::int32_t tag = 0;
         std::uint32_t colour = kBlack;
-        std::array<QString, kColumns> texts;
+        // Our 8-bit texts, made into QStrings only when a view asks for them:
+        // nearly all are short enough to need no allocation of their own, which
+        // keeps rebuilding a long list cheap.
+        std::array<std::string, kColumns> texts;
     };
 
-    void Store(Row &row, const Texts &texts);
+    void Store(Row &row, Texts texts);
     void Index(std::int32_t recordNr, int row);
 
     std::vector<Row> m_rows;

@@ -88,10 +88,11 @@ std::optional<std::string> DurationText(const clsActionsDbase &store)
     return GetDurationAsShortString(seconds, "minutes", "h");
 }
 
-LogListModel::Texts RowTexts(const clsActionsDbase &store)
+// The texts of the record at the cursor, whose description has been read already.
+LogListModel::Texts RowTexts(const clsActionsDbase &store, std::string description)
 {
     LogListModel::Texts texts;
-    texts.description = store.Description();
+    texts.description = std::move(description);
     texts.day = store.StartDateAndEndDateAsString();
     texts.startTime = store.StartTimeAsString();
     texts.endTime = store.EndTimeAsString();
@@ -193,7 +194,7 @@ void UCWatchActionsDbase::FillList(clsActionsDbase &store)
                 // the filter test needs no cursor moves of its own here.
                 std::string description = store.Description();
                 if (DescriptionPassesFilter(description, m_filter))
-                    m_model->AppendDuringRebuild(i, RowTexts(store));
+                    m_model->AppendDuringRebuild(i, RowTexts(store, description));
                 Summarise(i, std::move(description));
             }
         });
@@ -232,7 +233,7 @@ void UCWatchActionsDbase::actionsdbase_Change()
 
 void UCWatchActionsDbase::WriteRowTexts(int row)
 {
-    m_model->SetTexts(row, RowTexts(*actionsdbase));
+    m_model->SetTexts(row, RowTexts(*actionsdbase, actionsdbase->Description()));
 }
 
 void UCWatchActionsDbase::ListView1_AfterLabelEdit(std::int32_t tag, const std::string &newString)
