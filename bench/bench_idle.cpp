@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "BenchProgram.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -38,51 +40,11 @@ namespace {
 
 int g_idleSeconds = 60;
 
-class NullRunKey : public zk::RunKey
-{
-public:
-    void Write(const std::string &, const std::string &) override {}
-};
-
-class NullRegistry : public zk::Registry
-{
-public:
-    bool GetKeyValue(std::uint32_t, const std::string &, const std::string &,
-                     std::string &v) override
-    {
-        v.clear();
-        return false;
-    }
-};
-
-// A record of the file: twelve little-endian 32-bit fields, then the
-// description rotated right by two bits, a 0x00 and spaces to 100 bytes.
-std::string Record(int day, int hour, const std::string &description)
-{
-    std::string out;
-    auto put = [&](std::int32_t v) {
-        for (int i = 0; i < 4; ++i)
-            out.push_back(static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF));
-    };
-    for (std::int32_t v : {2026, 12, day, hour, 0, 0, 2026, 12, day, hour, 45, 30})
-        put(v);
-    std::string field;
-    for (char ch : description + std::string(1, '\0')) {
-        const auto c = static_cast<unsigned char>(ch);
-        field.push_back(static_cast<char>(((c & 3) << 6) | (c >> 2)));
-    }
-    field.resize(100, ' ');
-    return out + field;
-}
-
 // One record short of the store's limit, so that the running stretch is the
 // last record the log can hold and every minute tick walks the whole log.
 void WriteNearlyFullLog(const std::string &path)
 {
-    const char *names[] = {"Ann", "Bob", "Idle", "Cor: homework"};
-    std::ofstream f(path, std::ios::binary);
-    for (int i = 0; i < 32766; ++i)
-        f << Record(1 + i % 28, i % 24, names[i % 4]);
+    zk::bench::WriteHouseholdLog(path, 32766);
 }
 
 double ProcessCpuSeconds()
@@ -158,8 +120,8 @@ void BM_IdleWhileAStretchRuns(benchmark::State &state)
     zk::test::FakeDialogs dialogs;
     zk::test::FakeTrayIcon tray;
     zk::test::FakePointer pointer;
-    NullRunKey runKey;
-    NullRegistry registry;
+    zk::bench::NullRunKey runKey;
+    zk::bench::NullRegistry registry;
     ResetLanguageChangeForTests();
 
     for (auto _ : state) {
