@@ -3,6 +3,7 @@
 #include "activity_log/clsActionsDbase.h"
 #include "platform/Clock.h"
 #include "platform/Latin1.h"
+#include "platform/QtSettingsStore.h"
 #include "report/DailyTotals.h"
 #include "report/ReadOnlySettings.h"
 #include "report/ReportLog.h"
@@ -278,6 +279,20 @@ int RunReport(const QStringList &args, QTextStream &out, QTextStream &err, Chart
     }
     out.flush();
     err.flush();
+    return result;
+}
+
+int RunReportOnConsole(ChartSaver saveChart)
+{
+    QCoreApplication::setApplicationName("Sitclock");
+    zk::QtSettingsStore settings;
+    zk::SetCurrentSettings(&settings);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    const int result = RunReport(args, out, err, saveChart);
+    zk::SetCurrentSettings(nullptr);
     return result;
 }
 

@@ -24,4 +24,9 @@ using ChartSaver = QString (*)(const DailyTotals &, const ReportDay &, const QSt
 int RunReport(const QStringList &args, QTextStream &out, QTextStream &err,
               ChartSaver saveChart = nullptr);
 
+// A program's main after its application object is made: the program's
+// settings for the users, its own arguments on stdout and stderr through
+// RunReport. Returns RunReport's exit code.
+int RunReportOnConsole(ChartSaver saveChart = nullptr);
+
 } // namespace zk::report

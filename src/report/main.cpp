@@ -1,4 +1,3 @@
-#include "platform/QtSettingsStore.h"
 #include "report/RunReport.h"
 
 #include <QCoreApplication>
@@ -34,16 +33,5 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "chart") == 0)
         return RunChartProgram(argv);
-    QCoreApplication::setApplicationName("Sitclock");
-
-    zk::QtSettingsStore settings;
-    zk::SetCurrentSettings(&settings);
-
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
-    const int result = zk::report::RunReport(args, out, err);
-    zk::SetCurrentSettings(nullptr);
-    return result;
+    return zk::report::RunReportOnConsole();
 }
