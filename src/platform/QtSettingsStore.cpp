@@ -60,8 +60,10 @@ bool WrittenDespiteFormatError(const QString &file, const QString &key, const QS
         return false;
     QSettings check(copy, QSettings::IniFormat);
     const QVariant stored = check.value(key);
-    return check.status() == QSettings::NoError && stored.userType() == QMetaType::QString &&
-           stored.toString() == value;
+    // The fresh reading may report a FormatError too: QSettings writes some keys
+    // of a damaged file back in a form it cannot parse itself (a key with a
+    // stray byte and a slash). The value read back is what tells.
+    return stored.userType() == QMetaType::QString && stored.toString() == value;
 }
 
 } // namespace

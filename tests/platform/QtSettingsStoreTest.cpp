@@ -117,17 +117,38 @@ TEST(QtSettingsStore, FailedWriteKeepsWhatWasStored)
 // stopped the program's start at its first option write.
 TEST(QtSettingsStore, HandEditedFileWithUnparsableLinesTakesWrites)
 {
-    for (const std::string damage : {"\x1A", "[Edit]\nUsers=Anna|Piet\nno equals sign\n"}) {
+    // The last one, found by fuzzing, is a file that QSettings writes back in a
+    // form it cannot parse itself: a key with a byte that is no UTF-8 and a slash.
+    for (const std::string &damage : {std::string("\x1A"),
+                                     std::string("[Edit]\nUsers=Anna|Piet\nno equals sign\n"),
+                                     std::string("[Edit]\n"
+                                                 "Us\x9br/=Ja|u14|u15|u16|u1,PgramE[Edit]\n"
+                                                 "Users=Jan|Pinable\xa7=True\n"
+                                                 "Lang1uagee=Nt|Anna\n"
+                                                 "\n"
+                                                 "[Optioos]\n"
+                                                 "AutoStopOnMet|Anna\n"
+                                                 "\n"
+                                                 "[OpLtioos]\n"
+                                                 "AutoStopOnMouseIdle=True\n"
+                                                 "[Edit]\n"
+                                                 "Use\n"
+                                                 "r")}) {
         TempDir dir;
         std::filesystem::create_directories(dir.Path() / "Sitclock");
         zk::test::WriteFileBytes(dir.File("Sitclock/Sitclock.ini"), damage);
         const QString folder = QString::fromStdString(dir.Path().string());
         QtSettingsStore store(folder);
+        // The user list is written back as it was read, then the options.
+        const std::string users = store.Read("Sitclock", "Edit", "Users", "");
+        EXPECT_NO_THROW(store.Write("Sitclock", "Edit", "Users", users)) << damage;
         EXPECT_NO_THROW(store.Write("Sitclock", "Options", "ProgramEnabled", "False")) << damage;
         EXPECT_NO_THROW(store.Write("Sitclock", "Options", "Language", "NL")) << damage;
+        EXPECT_NO_THROW(store.Write("Sitclock", "Edit", "Users", "Jan|Piet")) << damage;
         QtSettingsStore fresh(folder);
         EXPECT_EQ(fresh.Read("Sitclock", "Options", "ProgramEnabled", ""), "False");
         EXPECT_EQ(fresh.Read("Sitclock", "Options", "Language", ""), "NL");
+        EXPECT_EQ(fresh.Read("Sitclock", "Edit", "Users", ""), "Jan|Piet");
     }
 }
 
