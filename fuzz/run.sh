@@ -11,6 +11,9 @@ zk_ensure_packages "${ZK_FUZZ_PACKAGES[@]}"
 build=${ZK_FUZZ_BUILD:-build/fuzz}
 targets=(fuzz_actions_log fuzz_report_log fuzz_settings)
 seconds=${ZK_FUZZ_SECONDS:-60}
+# A fixed seed makes a run from a clean clone the same every time, so that CI
+# fails only for a change of ours; ZK_FUZZ_SEED=0 lets libFuzzer pick one.
+seed=${ZK_FUZZ_SEED:-1}
 share=$(( seconds / ${#targets[@]} ))
 [ "$share" -ge 1 ] || share=1
 
@@ -26,7 +29,7 @@ for t in "${targets[@]}"; do
     mkdir -p "$work"
     log="$build/$t.log"
     echo "fuzz: $t for ${share}s"
-    if ! "$build/fuzz/$t" -max_total_time="$share" -timeout=10 -print_final_stats=1 \
+    if ! "$build/fuzz/$t" -max_total_time="$share" -timeout=10 -seed="$seed" -print_final_stats=1 \
             -artifact_prefix="$build/artifacts/$t-" "$work" "fuzz/corpus/$t" >"$log" 2>&1; then
         echo "fuzz: $t FAILED; the input is in $build/artifacts/, the log in $log" >&2
         grep -v '^INFO:\|^#[0-9]' "$log" | tail -40 >&2
