@@ -27,7 +27,6 @@ using zk::test::StoredDescription;
 using zk::test::WriteFileBytes;
 
 constexpr std::size_t kRecord = 148;
-const char kStartWindow[] = "^Who is starting\\?$";
 const char kMessageBox[] = "^Zitklok$";
 
 // The first user's button of the start window.
@@ -75,10 +74,8 @@ TEST(CrashSafety, KillDuringAStretchKeepsEveryRecordAndTheLastMinuteTick)
     s.WriteSettings("[Edit]\nUsers=Anna|Bob\n");
     const std::string earlier = Stretch(4, "Anna") + Stretch(5, "Idle");
     WriteFileBytes(s.LogPath().string(), earlier);
-    s.StartTray();
-    const pid_t first = s.StartProgram();
+    const auto [first, start] = s.StartUpToStartWindow();
     ASSERT_GT(first, 0);
-    const WindowId start = s.WaitForWindow(kStartWindow);
     ASSERT_NE(start, 0u);
     ClickFirstUser(s, start);
     ASSERT_TRUE(E2eSession::WaitFor("the new stretch's record",
@@ -109,7 +106,7 @@ TEST(CrashSafety, KillDuringAStretchKeepsEveryRecordAndTheLastMinuteTick)
     // The next start runs no stretch and leaves the log as the kill left it.
     const pid_t second = s.StartProgram();
     ASSERT_GT(second, 0);
-    ASSERT_NE(s.WaitForWindow(kStartWindow), 0u);
+    ASSERT_NE(s.WaitForWindow(E2eSession::kStartWindowTitle), 0u);
     EXPECT_EQ(s.ReadLog(), afterKill);
     EXPECT_EQ(s.Terminate(second), 0) << s.ProgramOutput(second);
     EXPECT_EQ(s.ReadLog(), afterKill);
@@ -134,7 +131,7 @@ TEST(CrashSafety, WriteStoppedByTheFileSizeLimitIsShownAndLosesNothing)
         pid = s.StartProgram();
     }
     ASSERT_GT(pid, 0);
-    const WindowId start = s.WaitForWindow(kStartWindow);
+    const WindowId start = s.WaitForWindow(E2eSession::kStartWindowTitle);
     ASSERT_NE(start, 0u);
     ClickFirstUser(s, start);
 
@@ -178,11 +175,9 @@ TEST(CrashSafety, DamagedLogsOpenAndChangeOnlyWhereANewStretchGoes)
             GTEST_SKIP() << why;
         s.WriteSettings("[Edit]\nUsers=Anna|Bob\n");
         WriteFileBytes(s.LogPath().string(), c.bytes);
-        s.StartTray();
-        const pid_t pid = s.StartProgram();
+        const auto [pid, start] = s.StartUpToStartWindow();
         ASSERT_GT(pid, 0);
-        const WindowId start = s.WaitForWindow(kStartWindow);
-        ASSERT_NE(start, 0u) << s.ProgramOutput(pid);
+        ASSERT_NE(start, 0u);
         EXPECT_EQ(s.ReadLog(), c.bytes) << "opening changed the log";
 
         // The count rounds half to even; the new stretch is the record after it.

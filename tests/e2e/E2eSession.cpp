@@ -214,6 +214,19 @@ void E2eSession::SetProgramEnv(const std::string &name, const std::string &value
     m_extraEnv[name] = value;
 }
 
+E2eSession::Started E2eSession::StartUpToStartWindow()
+{
+    StartTray();
+    Started started;
+    started.program = StartProgram();
+    if (started.program <= 0)
+        return started;
+    started.startWindow = WaitForWindow(kStartWindowTitle);
+    if (started.startWindow == 0)
+        ADD_FAILURE() << "the program wrote: " << ProgramOutput(started.program);
+    return started;
+}
+
 pid_t E2eSession::StartProgram()
 {
     return Spawn("zitklok", {Program().string()}, ProgramEnvironment());

@@ -41,9 +41,8 @@ struct CommandResult
 //
 //     E2eSession s;
 //     if (auto why = s.WhyNotPossible(); !why.empty()) GTEST_SKIP() << why;
-//     s.StartTray();
-//     s.StartProgram();
-//     WindowId start = s.WaitForWindow("^Who is starting\\?$");
+//     const auto [program, start] = s.StartUpToStartWindow();
+//     ASSERT_NE(start, 0u);
 //     s.Click(start, 84, 32);
 //     ASSERT_TRUE(s.WaitFor("the start window to close",
 //                           [&] { return s.VisibleWindows("^Who is starting").empty(); }));
@@ -92,6 +91,16 @@ public:
     // Starts the copied program; stdout and stderr go to a file (ProgramOutput).
     // Returns its process id, or -1 (with a failure) when it could not start.
     pid_t StartProgram();
+    // The English start window's title, as a pattern.
+    static constexpr const char *kStartWindowTitle = "^Who is starting\\?$";
+    struct Started
+    {
+        pid_t program = -1;
+        WindowId startWindow = 0;
+    };
+    // StartTray, StartProgram, then the wait for the English start window; its
+    // id is 0 (with a failure that quotes the program's output) when it never came.
+    Started StartUpToStartWindow();
     // True while the process has not ended (it is reaped here once it has).
     bool Running(pid_t pid);
     // Waits for the end of a process of this session. The exit code, 128 +

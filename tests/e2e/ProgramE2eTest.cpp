@@ -34,7 +34,6 @@ constexpr int kEditUsersY(int users)
 constexpr int kAddUserX = 236;
 constexpr int kAddUserY = 36;
 
-constexpr char kStartTitle[] = "^Who is starting\\?$";
 constexpr char kMainTitle[] = "^Sitclock version 3\\.2$";
 
 std::time_t Now()
@@ -52,10 +51,8 @@ TEST(Program, FirstStartIsEnglishAsksWhoStartsAndWritesTheRunEntry)
 {
     ZK_E2E_READY();
     E2eSession s;
-    s.StartTray();
-    const pid_t program = s.StartProgram();
-    const WindowId start = s.WaitForWindow(kStartTitle);
-    ASSERT_NE(start, 0u) << s.ProgramOutput(program);
+    const auto [program, start] = s.StartUpToStartWindow();
+    ASSERT_NE(start, 0u);
     ASSERT_TRUE(s.WaitFor("the autostart entry and the stored option", [&] {
         return std::filesystem::exists(s.AutostartEntry()) &&
                s.Setting("Options", "AutoStartOnSetup") == "True";
@@ -99,10 +96,8 @@ TEST(Program, UsersAddedFromTheStartWindowGetButtonsThere)
 {
     ZK_E2E_READY();
     E2eSession s;
-    s.StartTray();
-    const pid_t program = s.StartProgram();
-    const WindowId start = s.WaitForWindow(kStartTitle);
-    ASSERT_NE(start, 0u) << s.ProgramOutput(program);
+    const auto [program, start] = s.StartUpToStartWindow();
+    ASSERT_NE(start, 0u);
     const int emptyHeight = s.WindowGeometry(start).height;
 
     s.Click(start, kUserButtonX, kEditUsersY(0));
@@ -125,7 +120,7 @@ TEST(Program, UsersAddedFromTheStartWindowGetButtonsThere)
 
     // Both buttons start a stretch for their own user.
     s.Click(start, kUserButtonX, kUserButtonY(2));
-    ASSERT_TRUE(s.WaitForNoWindow(kStartTitle));
+    ASSERT_TRUE(s.WaitForNoWindow(E2eSession::kStartWindowTitle));
     ASSERT_TRUE(s.WaitFor("Bob's record", [&] { return s.ReadLog().size() == 148; }));
     EXPECT_EQ(LogRecord::Parse(s.ReadLog()).front().Description(), "Bob");
     EXPECT_TRUE(s.Running(program));
@@ -136,14 +131,12 @@ TEST(Program, StretchStartedByAClickAndStoppedWithATypedDescription)
     ZK_E2E_READY();
     E2eSession s;
     s.WriteSettings("[Edit]\nUsers=Anna|Bob\n");
-    s.StartTray();
-    const pid_t program = s.StartProgram();
-    const WindowId start = s.WaitForWindow(kStartTitle);
-    ASSERT_NE(start, 0u) << s.ProgramOutput(program);
+    const auto [program, start] = s.StartUpToStartWindow();
+    ASSERT_NE(start, 0u);
 
     const std::time_t clicked = Now();
     s.Click(start, kUserButtonX, kUserButtonY(1));
-    ASSERT_TRUE(s.WaitForNoWindow(kStartTitle));
+    ASSERT_TRUE(s.WaitForNoWindow(E2eSession::kStartWindowTitle));
     ASSERT_TRUE(s.WaitFor("Anna's record", [&] { return s.ReadLog().size() == 148; }));
 
     s.ClickTrayIcon();
@@ -199,9 +192,8 @@ TEST(Program, LanguageSwitchedToDutchStaysAfterARestart)
 {
     ZK_E2E_READY();
     E2eSession s;
-    s.StartTray();
-    const pid_t first = s.StartProgram();
-    ASSERT_NE(s.WaitForWindow(kStartTitle), 0u) << s.ProgramOutput(first);
+    const auto [first, start] = s.StartUpToStartWindow();
+    ASSERT_NE(start, 0u);
     s.ClickTrayIcon();
     const WindowId main = s.WaitForWindow(kMainTitle);
     ASSERT_NE(main, 0u);
@@ -231,9 +223,8 @@ TEST(Program, SecondStartBringsTheFirstForwardAndEnds)
 {
     ZK_E2E_READY();
     E2eSession s;
-    s.StartTray();
-    const pid_t first = s.StartProgram();
-    ASSERT_NE(s.WaitForWindow(kStartTitle), 0u) << s.ProgramOutput(first);
+    const auto [first, start] = s.StartUpToStartWindow();
+    ASSERT_NE(start, 0u);
     EXPECT_TRUE(s.VisibleWindows(kMainTitle).empty());
 
     const pid_t second = s.StartProgram();
@@ -254,14 +245,12 @@ TEST(Program, StillPointerStopsTheStretchAtTheLastMovementAndLogsTheIdleTime)
     E2eSession s;
     s.WriteSettings("[Edit]\nUsers=Anna\n");
     s.SetProgramEnv("ZITKLOK_TEST_IDLE_LIMITS", "1,4");
-    s.StartTray();
-    const pid_t program = s.StartProgram();
-    const WindowId start = s.WaitForWindow(kStartTitle);
-    ASSERT_NE(start, 0u) << s.ProgramOutput(program);
+    const auto [program, start] = s.StartUpToStartWindow();
+    ASSERT_NE(start, 0u);
 
     const std::time_t clicked = Now();
     s.Click(start, kUserButtonX, kUserButtonY(1));
-    ASSERT_TRUE(s.WaitForNoWindow(kStartTitle));
+    ASSERT_TRUE(s.WaitForNoWindow(E2eSession::kStartWindowTitle));
     // A person at work: the pointer moves for three seconds, several times a
     // look, then rests.
     std::time_t lastMove = Now();
@@ -276,7 +265,7 @@ TEST(Program, StillPointerStopsTheStretchAtTheLastMovementAndLogsTheIdleTime)
         "the automatic stop's idle record", [&] { return s.ReadLog().size() == 2 * 148; }, 30s))
         << s.ReadLog().size();
     const std::time_t noticed = Now();
-    EXPECT_NE(s.WaitForWindow(kStartTitle), 0u);
+    EXPECT_NE(s.WaitForWindow(E2eSession::kStartWindowTitle), 0u);
     s.Screenshot("idle-stop-start-window");
 
     const auto records = LogRecord::Parse(s.ReadLog());
