@@ -4,8 +4,13 @@
 // log of a household's use and platform parts that do nothing.
 
 #include "activity_log/Golden.h"
+#include "main_window/Form1.h"
 #include "platform/Registry.h"
 #include "platform/RunKey.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePointer.h"
+#include "support/FakeSettings.h"
+#include "support/FakeTrayIcon.h"
 
 #include <fstream>
 #include <string>
@@ -26,6 +31,28 @@ public:
     {
         v.clear();
         return false;
+    }
+};
+
+// Everything a benchmarked main window runs with but the clock: fakes for the
+// platform and the settings of a household of three users.
+struct FakeHousehold
+{
+    zk::test::FakeSettings settings;
+    zk::test::FakeDialogs dialogs;
+    zk::test::FakeTrayIcon tray;
+    zk::test::FakePointer pointer;
+    NullRunKey runKey;
+    NullRegistry registry;
+
+    FakeHousehold() { settings.Write("Sitclock", "Edit", "Users", "Ann|Bob|Cor"); }
+
+    // The services of a main window whose log lives in `folder`.
+    Form1Services Services(const std::string &folder)
+    {
+        return Form1Services{
+            dialogs,  tray,   pointer,           runKey,
+            registry, folder, "/opt/zk/zitklok", [](const std::string &) { return true; }};
     }
 };
 

@@ -8,12 +8,6 @@
 // voluntary context switches per minute as the kernel counts them.
 #include "localisation/gclsLanguageChange.h"
 #include "main_window/Form1.h"
-#include "platform/Registry.h"
-#include "platform/RunKey.h"
-#include "support/FakeDialogs.h"
-#include "support/FakePointer.h"
-#include "support/FakeSettings.h"
-#include "support/FakeTrayIcon.h"
 #include "support/TempDir.h"
 #include "users/frmStart.h"
 
@@ -115,19 +109,11 @@ void BM_IdleWhileAStretchRuns(benchmark::State &state)
 {
     zk::test::TempDir dir;
     WriteNearlyFullLog(dir.File("actions.dat"));
-    zk::test::FakeSettings settings;
-    settings.Write("Sitclock", "Edit", "Users", "Ann|Bob|Cor");
-    zk::test::FakeDialogs dialogs;
-    zk::test::FakeTrayIcon tray;
-    zk::test::FakePointer pointer;
-    zk::bench::NullRunKey runKey;
-    zk::bench::NullRegistry registry;
+    zk::bench::FakeHousehold household;
     ResetLanguageChangeForTests();
 
     for (auto _ : state) {
-        auto form = std::make_unique<Form1>(
-            Form1Services{dialogs, tray, pointer, runKey, registry, dir.Path().string(),
-                          "/opt/zk/zitklok", [](const std::string &) { return true; }});
+        auto form = std::make_unique<Form1>(household.Services(dir.Path().string()));
         form->Form_Load();
         if (!form->StartWindow() || !ChooseUser(*form->StartWindow(), "Ann")) {
             state.SkipWithError("no start button for Ann");

@@ -5,13 +5,7 @@
 // read (target: under 60 MB). The program is the one built beside this benchmark.
 #include "localisation/gclsLanguageChange.h"
 #include "main_window/Form1.h"
-#include "platform/Registry.h"
-#include "platform/RunKey.h"
 #include "support/FakeClock.h"
-#include "support/FakeDialogs.h"
-#include "support/FakePointer.h"
-#include "support/FakeSettings.h"
-#include "support/FakeTrayIcon.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -41,21 +35,13 @@ void BM_StartupOnFullLog(benchmark::State &state)
     zk::test::TempDir dir;
     WriteFullLog(dir.File("actions.dat"));
     zk::test::FakeClock clock({2026, 12, 6, 9, 0, 0});
-    zk::test::FakeSettings settings;
-    settings.Write("Sitclock", "Edit", "Users", "Ann|Bob|Cor");
-    zk::test::FakeDialogs dialogs;
-    zk::test::FakeTrayIcon tray;
-    zk::test::FakePointer pointer;
-    zk::bench::NullRunKey runKey;
-    zk::bench::NullRegistry registry;
+    zk::bench::FakeHousehold household;
 
     for (auto _ : state) {
         state.PauseTiming();
         ResetLanguageChangeForTests();
         state.ResumeTiming();
-        auto form = std::make_unique<Form1>(
-            Form1Services{dialogs, tray, pointer, runKey, registry, dir.Path().string(),
-                          "/opt/zk/zitklok", [](const std::string &) { return true; }});
+        auto form = std::make_unique<Form1>(household.Services(dir.Path().string()));
         form->Form_Load();
         benchmark::DoNotOptimize(form->isVisible());
         // Closing the windows is not part of the start.
