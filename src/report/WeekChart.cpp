@@ -3,13 +3,8 @@
 #include "platform/Latin1.h"
 #include "report/ReportText.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetrics>
-#include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 
 #include <algorithm>
 
@@ -18,9 +13,6 @@ namespace zk::report {
 namespace {
 
 constexpr int kTwoHours = 7200;
-const char *const kDayNames[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-const char *const kMonthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 QColor UserColour(std::size_t u)
 {
@@ -57,18 +49,42 @@ WeekChart::WeekChart(const DailyTotals &totals, const ReportDay &day)
     }
 }
 
+std::int64_t WeekChart::WeekSeconds(std::size_t u) const
+{
+    std::int64_t sum = 0;
+    for (auto s : m_seconds[u])
+        sum += s;
+    return sum;
+}
+
 void WeekChart::Paint(QPainter &p) const
 {
+    WeekChartLook look;
+    look.title = QStringLiteral("Hours per day, week of %1")
+                     .arg(QString::fromStdString(m_days[0].ToText()));
+    Paint(p, QRect(0, 0, kWidth, kHeight), look);
+}
+
+void WeekChart::Paint(QPainter &p, const QRect &area, const WeekChartLook &look) const
+{
+    // Every length below is the picture's, times the scale.
+    const double scale = std::max(
+        1.0, std::min(area.width() / double(kWidth), area.height() / double(kHeight)));
+    auto px = [scale](int length) { return qRound(length * scale); };
+    const int left = area.left();
+    const int edge = area.left() + area.width();
+
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(QRect(0, 0, kWidth, kHeight), Qt::white);
+    p.fillRect(area, look.background);
 
-    p.setPen(Qt::black);
-    p.setFont(ChartFont(16, true));
-    p.drawText(QRect(0, 8, kWidth, 24), Qt::AlignCenter,
-               QStringLiteral("Hours per day, week of %1")
-                   .arg(QString::fromStdString(m_days[0].ToText())));
+    p.setPen(look.text);
+    p.setFont(ChartFont(px(16), true));
+    p.drawText(QRect(left, area.top() + px(8), area.width(), px(24)), Qt::AlignCenter,
+               look.title);
 
-    const QRect plot(60, 44, 560, 330); // bars; legend to the right, labels below
+    // Bars; legend to the right, labels below.
+    const QRect plot(left + px(60), area.top() + px(44), area.width() - px(240),
+                     area.height() - px(120));
     std::int64_t most = kTwoHours;
     for (const auto &days : m_seconds)
         for (auto s : days)
@@ -82,14 +98,14 @@ void WeekChart::Paint(QPainter &p) const
     };
 
     // Grid and hour labels.
-    p.setFont(ChartFont(12));
+    p.setFont(ChartFont(px(12)));
     for (int h = 0; h <= axisHours; h += step) {
         const double y = yOf(h * 3600.0);
-        p.setPen(QPen(QColor(0xdd, 0xdd, 0xdd), 1));
+        p.setPen(QPen(look.grid, 1));
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        p.setPen(Qt::black);
-        p.drawText(QRectF(0, y - 8, plot.left() - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
-                   QStringLiteral("%1 h").arg(h));
+        p.setPen(look.text);
+        p.drawText(QRectF(left, y - px(8), plot.left() - left - px(6), px(16)),
+                   Qt::AlignRight | Qt::AlignVCenter, look.hours.arg(h));
     }
 
     // Bars, grouped per day.
@@ -105,94 +121,61 @@ void WeekChart::Paint(QPainter &p) const
             p.fillRect(bar, UserColour(u));
         }
         const ReportDay &day = m_days[d];
-        p.setPen(Qt::black);
-        p.drawText(QRectF(plot.left() + group * static_cast<double>(d), plot.bottom() + 6, group,
-                          18),
-                   Qt::AlignCenter, kDayNames[d]);
-        p.drawText(QRectF(plot.left() + group * static_cast<double>(d), plot.bottom() + 24, group,
-                          18),
-                   Qt::AlignCenter,
-                   QStringLiteral("%1 %2").arg(day.day).arg(kMonthNames[day.month - 1]));
+        const double x = plot.left() + group * static_cast<double>(d);
+        p.setPen(look.text);
+        p.drawText(QRectF(x, plot.bottom() + px(6), group, px(18)), Qt::AlignCenter, look.days[d]);
+        p.drawText(QRectF(x, plot.bottom() + px(24), group, px(18)), Qt::AlignCenter,
+                   QStringLiteral("%1 %2").arg(day.day).arg(look.months[day.month - 1]));
     }
 
     // Axes.
-    p.setPen(QPen(Qt::black, 1));
+    p.setPen(QPen(look.text, 1));
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
     p.drawLine(plot.bottomLeft(), plot.topLeft());
 
     // The two-hour line: the daily limit at which the program warns.
     const double limit = yOf(kTwoHours);
-    const QPen limitPen(QColor(0xd6, 0x27, 0x28), 2, Qt::DashLine);
+    const QPen limitPen(QColor(0xd6, 0x27, 0x28), 2 * scale, Qt::DashLine);
     p.setPen(limitPen);
     p.drawLine(QPointF(plot.left(), limit), QPointF(plot.right(), limit));
 
     // Legend: the limit line first, then one entry per user.
-    p.setFont(ChartFont(13));
+    p.setFont(ChartFont(px(13)));
     const QFontMetrics metrics(p.font());
-    const int legendX = plot.right() + 20;
-    const int perRow = 20;
+    const int legendX = plot.right() + px(20);
+    const int perRow = px(20);
     const int fits = plot.height() / perRow;
+    const int textWidth = edge - legendX - px(24);
     p.setPen(limitPen);
-    p.drawLine(QPointF(legendX, plot.top() + 7), QPointF(legendX + 14, plot.top() + 7));
-    p.setPen(Qt::black);
-    p.drawText(QRect(legendX + 20, plot.top() - 2, kWidth - legendX - 24, 18),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("2 h limit"));
+    p.drawLine(QPointF(legendX, plot.top() + px(7)), QPointF(legendX + px(14), plot.top() + px(7)));
+    p.setPen(look.text);
+    p.drawText(QRect(legendX + px(20), plot.top() - px(2), textWidth, px(18)),
+               Qt::AlignLeft | Qt::AlignVCenter, look.limit);
     for (std::size_t u = 0; u < users; ++u) {
         const int row = static_cast<int>(u) + 1;
         if (row >= fits) {
-            p.setPen(Qt::black);
-            p.drawText(legendX, plot.top() + row * perRow + 12,
-                       QStringLiteral("+%1 more").arg(static_cast<int>(users + 1) - row));
+            p.setPen(look.text);
+            p.drawText(legendX, plot.top() + row * perRow + px(12),
+                       look.more.arg(static_cast<int>(users + 1) - row));
             break;
         }
         const int y = plot.top() + row * perRow;
-        p.fillRect(QRect(legendX, y, 14, 14), UserColour(u));
-        p.setPen(Qt::black);
-        p.drawText(QRect(legendX + 20, y - 2, kWidth - legendX - 24, 18),
-                   Qt::AlignLeft | Qt::AlignVCenter,
-                   metrics.elidedText(m_users[row - 1], Qt::ElideRight, kWidth - legendX - 24));
+        const QRect text(legendX + px(20), y - px(2), textWidth, px(18));
+        p.fillRect(QRect(legendX, y, px(14), px(14)), UserColour(u));
+        p.setPen(look.text);
+        int nameWidth = textWidth;
+        if (look.weekTotals) {
+            const QString total = QString::fromStdString(HoursMinutes(WeekSeconds(u)));
+            p.drawText(text, Qt::AlignRight | Qt::AlignVCenter, total);
+            nameWidth -= metrics.horizontalAdvance(total) + px(6);
+        }
+        p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                   metrics.elidedText(m_users[row - 1], Qt::ElideRight, nameWidth));
     }
     if (users == 0) {
-        p.setPen(Qt::black);
-        p.drawText(legendX, plot.top() + perRow + 12, QStringLiteral("no users"));
+        p.setPen(look.text);
+        p.drawText(legendX, plot.top() + perRow + px(12), look.noUsers);
     }
-}
-
-QString WeekChart::Save(const QString &path) const
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (suffix == "png") {
-        QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
-        {
-            QPainter painter(&image);
-            Paint(painter);
-        }
-        if (!image.save(&buffer, "PNG"))
-            return QStringLiteral("the picture could not be encoded as PNG");
-    } else if (suffix == "svg") {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(QSize(kWidth, kHeight));
-        svg.setViewBox(QRect(0, 0, kWidth, kHeight));
-        svg.setTitle(QStringLiteral("Hours per day"));
-        QPainter painter(&svg);
-        Paint(painter);
-        painter.end(); // the SVG is complete only once painting ends
-    } else {
-        return QStringLiteral("the output must end in .png or .svg: %1").arg(path);
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(buffer.data()) != buffer.data().size() || !file.flush())
-        return QStringLiteral("cannot write \"%1\": %2").arg(path, file.errorString());
-    return {};
-}
-
-QString SaveWeekChart(const DailyTotals &totals, const ReportDay &day, const QString &path)
-{
-    return WeekChart(totals, day).Save(path);
 }
 
 } // namespace zk::report

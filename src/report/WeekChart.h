@@ -2,7 +2,9 @@
 
 #include "report/DailyTotals.h"
 #include "report/ReportDay.h"
+#include "report/WeekChartLook.h"
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -14,10 +16,12 @@ class QPainter;
 namespace zk::report {
 
 // A bar chart of each user's hours on the seven days (Monday to Sunday) of one
-// week, with the two-hour line, a legend and day labels.
+// week, with the two-hour line, a legend and day labels. One painter serves
+// the report's picture file and the program's week window.
 class WeekChart
 {
 public:
+    // The report's picture size, at which the chart is drawn at its own scale.
     static constexpr int kWidth = 800;
     static constexpr int kHeight = 450;
 
@@ -25,13 +29,17 @@ public:
     WeekChart(const DailyTotals &totals, const ReportDay &day);
 
     const std::array<ReportDay, 7> &Days() const { return m_days; }
+    // Column headings of the users, in the order of the totals.
+    const QStringList &Users() const { return m_users; }
     // Seconds of user u on day d (0 = Monday).
     std::int64_t Seconds(std::size_t u, std::size_t d) const { return m_seconds[u][d]; }
+    std::int64_t WeekSeconds(std::size_t u) const;
 
+    // The report's picture: kWidth x kHeight from the origin, black on white.
     void Paint(QPainter &painter) const;
-    // PNG or SVG by the file's extension (case-insensitive). Returns the reason
-    // on failure, empty on success.
-    QString Save(const QString &path) const;
+    // Into any area: the layout grows with an area larger than the picture's,
+    // never shrinks below it, so that every label keeps its size.
+    void Paint(QPainter &painter, const QRect &area, const WeekChartLook &look) const;
 
 private:
     std::array<ReportDay, 7> m_days;
@@ -39,7 +47,9 @@ private:
     std::vector<std::array<std::int64_t, 7>> m_seconds;
 };
 
-// The chart of the week holding `day` written to `path`; the reason on failure.
+// The chart of the week holding `day` written to `path` as PNG or SVG by the
+// file's extension (case-insensitive); the reason on failure, empty on
+// success. Lives in zk_report_chart (WeekChartFile.cpp), which brings Qt Svg.
 QString SaveWeekChart(const DailyTotals &totals, const ReportDay &day, const QString &path);
 
 } // namespace zk::report
