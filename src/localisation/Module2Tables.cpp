@@ -59,6 +59,12 @@ constexpr Row kControlNames[] = {
     {"btnEditUsers", "Bewerk gebruikers..", "Edit users.."},
     {"labStartNoUsers", "Klik op \"Bewerk Gebruikers\" om een paar gebruikers toe te voegen..",
      "Press \"Edit users\" to add one or more users.."},
+
+    // The week overview.
+    {"mnuWeekOverview", "&Weekoverzicht", "&Week overview"},
+    {"btnPreviousWeek", "< Vorige week", "< Previous week"},
+    {"btnThisWeek", "Deze week", "This week"},
+    {"btnNextWeek", "Volgende week >", "Next week >"},
 };
 
 constexpr Row kColumnKeys[] = {
@@ -97,6 +103,20 @@ constexpr Row kMessages[] = {
     {"$user$ is bezig: $time$. Totaal vandaag: $time2$",
      "$user$ is bezig: $tijd$. Totaal vandaag: $tijd2$",
      "$user$ is busy for: $time$. Today's total: $time2$"},
+
+    // The week overview: its title, the chart's day names and labels.
+    {"Week of $date$", "Week van $datum$", "Week of $date$"},
+    {"Mon", "ma", "Mon"},
+    {"Tue", "di", "Tue"},
+    {"Wed", "wo", "Wed"},
+    {"Thu", "do", "Thu"},
+    {"Fri", "vr", "Fri"},
+    {"Sat", "za", "Sat"},
+    {"Sun", "zo", "Sun"},
+    {"$hours$ h", "$uren$ u", "$hours$ h"},
+    {"2 h limit", "limiet 2 uur", "2 h limit"},
+    {"no users", "geen gebruikers", "no users"},
+    {"+$count$ more", "+$aantal$ meer", "+$count$ more"},
 };
 
 template <std::size_t N>

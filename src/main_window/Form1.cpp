@@ -21,6 +21,7 @@
 #include "users/clsUsers.h"
 #include "users/frmEditUsers.h"
 #include "users/frmStart.h"
+#include "week/frmWeek.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -77,6 +78,7 @@ Form1::~Form1()
     delete UCWatchActionsDbase1;
     UCWatchActionsDbase1 = nullptr;
     m_frmStart.reset();
+    m_frmWeek.reset();
     m_stretch.reset();
 }
 
@@ -180,6 +182,8 @@ void Form1::BuildMenu()
     QMenu *mnuEdit = addMenu("mnuEdit");
     mnuEditUsers = AddItem(mnuEdit, "mnuEditUsers", false);
     connect(mnuEditUsers, &QAction::triggered, this, [this] { mnuEditUsers_Click(); });
+    mnuWeekOverview = AddItem(mnuEdit, "mnuWeekOverview", false);
+    connect(mnuWeekOverview, &QAction::triggered, this, [this] { mnuWeekOverview_Click(); });
 
     QMenu *mnuOptions = addMenu("mnuOptions");
     mnuAutoStopOnMouseIdle = AddItem(mnuOptions, "mnuAutoStopOnMouseIdle", true);
@@ -504,6 +508,21 @@ void Form1::mnuEditUsers_Click()
         frmEditUsers dialog(*m_users, m_services.dialogs, this);
         dialog.setObjectName("frmEditUsers");
         dialog.exec();
+    });
+}
+
+void Form1::mnuWeekOverview_Click()
+{
+    Guard("Showing the week overview", [this] {
+        if (!m_users || !m_actions)
+            return;
+        if (!m_frmWeek)
+            m_frmWeek = std::make_unique<frmWeek>(
+                *m_actions, *m_users,
+                [this](const std::string &operation, const std::function<void()> &body) {
+                    Guard(operation, body);
+                });
+        m_frmWeek->Open();
     });
 }
 

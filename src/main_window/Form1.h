@@ -25,6 +25,7 @@ class UCWatchActionsDbase;
 class clsActionsDbase;
 class clsUsers;
 class frmStart;
+class frmWeek;
 
 // The main window. Loading it (Form_Load) starts the program: it owns the log
 // store, the user list, the stretch controller with both warnings and the
@@ -113,6 +114,7 @@ private:
     void users_Change();
     void mnuExit_Click();
     void mnuEditUsers_Click();
+    void mnuWeekOverview_Click();
     void mnuHelpAboutZitklok_Click();
 
     Form1Services m_services;
@@ -128,6 +130,7 @@ private:
     QLabel *m_statusText;
     QAction *mnuExit;
     QAction *mnuEditUsers;
+    QAction *mnuWeekOverview;
     QAction *mnuAutoStopOnMouseIdle;
     QAction *mnuOptionsProgramEnabled;
     QAction *mnuAutoStartOnSetup;
@@ -142,6 +145,7 @@ private:
     std::unique_ptr<clsActionsDbase> m_actions;
     std::unique_ptr<StretchController> m_stretch;
     std::unique_ptr<frmStart> m_frmStart;
+    std::unique_ptr<frmWeek> m_frmWeek;
     zk::Signal<>::Connection m_usersChange;
     zk::Signal<>::Connection m_trayFirst;
     zk::Signal<>::Connection m_trayThird;

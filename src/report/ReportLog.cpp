@@ -30,6 +30,17 @@ std::int64_t ReportLog::Visit(const std::string &path,
 {
     clsActionsDbase db;
     db.OpenReadOnly(path);
+    const std::int64_t unreachable = Visit(db, visit);
+    db.CloseFile();
+    return unreachable;
+}
+
+std::int64_t ReportLog::Visit(clsActionsDbase &db,
+                             const std::function<void(const ReportRecord &)> &visit)
+{
+    // A record only buffered so far (the running stretch) counts too.
+    db.Flush();
+    const std::int32_t saved = db.RecordNr();
     const std::int32_t count = db.RecordCount();
     const std::int32_t reachable = std::min(count, kMaxRecordNr);
     ReportRecord r;
@@ -47,7 +58,8 @@ std::int64_t ReportLog::Visit(const std::string &path,
         r.description = db.Description();
         visit(r);
     }
-    db.CloseFile();
+    if (saved > 0 && saved != db.RecordNr())
+        db.RecordNr(saved);
     return count - reachable;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class clsActionsDbase;
+
 namespace zk::report {
 
 // The records of an activity log, read through the program's own store opened
@@ -23,6 +25,11 @@ struct ReportLog
     // keeping them; a full log then costs no more memory than the store's.
     // Returns the number of unreachable records.
     static std::int64_t Visit(const std::string &path,
+                              const std::function<void(const ReportRecord &)> &visit);
+    // The same from a store that is already open, such as the program's own:
+    // a changed buffered record is written first, and the cursor is set back
+    // afterwards (it stays on the last record when none was chosen).
+    static std::int64_t Visit(clsActionsDbase &store,
                               const std::function<void(const ReportRecord &)> &visit);
 };
 

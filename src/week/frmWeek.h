@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/Signal.h"
+#include "localisation/LanguageListener.h"
+#include "report/ReportDay.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QPushButton;
+class QTimer;
+class WeekChartView;
+class clsActionsDbase;
+class clsUsers;
+namespace zk::report {
+class WeekChart;
+}
+
+// The week at a glance: each user's hours on the days of one week, counted
+// and drawn as the report's chart counts and draws them, read from the
+// program's own log store. Modeless; follows the log, the user list and the
+// language while it is shown. Left and Right step a week, Home goes to this
+// week, Escape closes.
+class frmWeek : public QWidget
+{
+    Q_OBJECT
+public:
+    // Runs the reading of the log behind a notification or a click, so that a
+    // failure is shown to the person instead of reaching the event loop.
+    using Guard =
+        std::function<void(const std::string &operation, const std::function<void()> &body)>;
+
+    // The store and the user list must outlive the window.
+    frmWeek(clsActionsDbase &actions, clsUsers &users, Guard guard = {},
+            QWidget *parent = nullptr);
+    ~frmWeek() override;
+
+    // Shows the week holding today, or only brings the window forward when it
+    // is already shown.
+    void Open();
+    // The week holding `day`.
+    void ShowWeek(const zk::report::ReportDay &day);
+    void StepWeeks(int weeks);
+    void ShowThisWeek();
+
+    const zk::report::ReportDay &Monday() const { return m_monday; }
+    // What is drawn; null until a week was read.
+    const zk::report::WeekChart *Chart() const { return m_chart.get(); }
+
+    void UpdateResourcesfrmWeek();
+
+private:
+    QPushButton *AddButton(const char *name, const std::function<void()> &click);
+    void AddKey(int key, const std::function<void()> &press);
+    void Reread();
+
+    clsActionsDbase &m_actions;
+    clsUsers &m_users;
+    Guard m_guard;
+    zk::report::ReportDay m_monday;
+    std::unique_ptr<zk::report::WeekChart> m_chart;
+    WeekChartView *picWeekChart;
+    QTimer *m_reread;
+    LanguageListener m_listenlanguage;
+    zk::Signal<>::Connection m_actionsChange;
+    zk::Signal<>::Connection m_usersChange;
+};
