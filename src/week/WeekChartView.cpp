@@ -4,7 +4,8 @@
 
 #include <QPainter>
 
-WeekChartView::WeekChartView(QWidget *parent) : QWidget(parent)
+WeekChartView::WeekChartView(QWidget *parent)
+    : QWidget(parent)
 {
     setMinimumSize(620, 320);
 }

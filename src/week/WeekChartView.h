@@ -20,6 +20,8 @@ public:
     // (null draws the background only). The look's colours are replaced by
     // the palette's.
     void Show(const zk::report::WeekChart *chart, zk::report::WeekChartLook look);
+    // The texts drawn (its colours are not the ones used).
+    const zk::report::WeekChartLook &Look() const { return m_look; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

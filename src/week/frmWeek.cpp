@@ -152,7 +152,8 @@ void frmWeek::UpdateResourcesfrmWeek()
     for (std::size_t i = 0; i < 7; ++i)
         look.days[i] = zk::ToQt(TranslateText(days[i]));
     for (int m = 1; m <= 12; ++m)
-        look.months[static_cast<std::size_t>(m - 1)] = zk::ToQt(zk::CurrentMonthNames().Abbreviated(m));
+        look.months[static_cast<std::size_t>(m - 1)] =
+            zk::ToQt(zk::CurrentMonthNames().Abbreviated(m));
     look.hours = Message("$hours$ h", "$hours$", "$uren$", QStringLiteral("%1"));
     look.limit = zk::ToQt(TranslateText("2 h limit"));
     look.noUsers = zk::ToQt(TranslateText("no users"));

@@ -34,8 +34,7 @@ public:
         std::function<void(const std::string &operation, const std::function<void()> &body)>;
 
     // The store and the user list must outlive the window.
-    frmWeek(clsActionsDbase &actions, clsUsers &users, Guard guard = {},
-            QWidget *parent = nullptr);
+    frmWeek(clsActionsDbase &actions, clsUsers &users, Guard guard = {}, QWidget *parent = nullptr);
     ~frmWeek() override;
 
     // Shows the week holding today, or only brings the window forward when it
