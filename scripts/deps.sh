@@ -5,6 +5,9 @@ ZK_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-de
 ZK_PACKAGES+=(trayer imagemagick)
 # The report's SVG charts.
 ZK_PACKAGES+=(qt6-svg-dev)
+# Looking at windows by hand under Xvfb: a window manager for their frames
+# (zk_ensure_packages "${ZK_LOOK_PACKAGES[@]}").
+ZK_LOOK_PACKAGES=(openbox)
 # fuzz/run.sh: clang with libFuzzer and its sanitizer runtimes.
 ZK_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

@@ -166,8 +166,8 @@ void WeekChart::Paint(QPainter &p, const QRect &area, const WeekChartLook &look)
         int nameWidth = textWidth;
         if (look.weekTotals) {
             const QString total = QString::fromStdString(HoursMinutes(WeekSeconds(u)));
-            p.drawText(text, Qt::AlignRight | Qt::AlignVCenter, total);
-            nameWidth -= metrics.horizontalAdvance(total) + px(6);
+            p.drawText(text.adjusted(0, 0, -px(8), 0), Qt::AlignRight | Qt::AlignVCenter, total);
+            nameWidth -= metrics.horizontalAdvance(total) + px(14);
         }
         p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
                    metrics.elidedText(m_users[row - 1], Qt::ElideRight, nameWidth));

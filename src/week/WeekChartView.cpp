@@ -7,7 +7,7 @@
 WeekChartView::WeekChartView(QWidget *parent)
     : QWidget(parent)
 {
-    setMinimumSize(620, 320);
+    setMinimumSize(600, 300);
 }
 
 void WeekChartView::Show(const zk::report::WeekChart *chart, zk::report::WeekChartLook look)
