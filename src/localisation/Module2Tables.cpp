@@ -97,6 +97,53 @@ constexpr Row kMessages[] = {
     {"$user$ is bezig: $time$. Totaal vandaag: $time2$",
      "$user$ is bezig: $tijd$. Totaal vandaag: $tijd2$",
      "$user$ is busy for: $time$. Today's total: $time2$"},
+
+    // Messages of this program's own, around the behaviour above: box titles,
+    // failures, the settings that cannot be saved, the full log, the pointer.
+    {"Zitklok", "Zitklok", "Sitclock"},
+    {"$what$ failed:\n$why$\n\nZitklok goes on; what is already in the log is kept.",
+     "$what$ is mislukt:\n$why$\n\nZitklok gaat door; wat al in het logboek staat, blijft "
+     "bewaard.",
+     "$what$ failed:\n$why$\n\nSitclock goes on; what is already in the log is kept."},
+    {"Starting Zitklok", "Het starten van Zitklok", "Starting Sitclock"},
+    {"Handling an event", "Het afhandelen van een gebeurtenis", "Handling an event"},
+    {"Starting with the computer", "Het starten met computeren", "Starting with the computer"},
+    {"Stopping the stretch", "Het stoppen met computeren", "Stopping the stretch"},
+    {"Starting a stretch", "Het beginnen van een nieuwe zittijd", "Starting a stretch"},
+    {"Watching the mouse", "Het volgen van de muis", "Watching the mouse"},
+    {"Changing a description", "Het wijzigen van een beschrijving", "Changing a description"},
+    {"Changing the option", "Het wijzigen van de optie", "Changing the option"},
+    {"Changing the language", "Het wijzigen van de taal", "Changing the language"},
+    {"Updating the filter box", "Het bijwerken van het filter", "Updating the filter box"},
+    {"Filtering the log list", "Het filteren van de lijst", "Filtering the log list"},
+    {"Updating the running stretch", "Het bijwerken van de lopende zittijd",
+     "Updating the running stretch"},
+    {"Turning to the log list", "Het tonen van de lijst", "Turning to the log list"},
+    {"Editing the users", "Het bewerken van de gebruikers", "Editing the users"},
+    {"Showing the about window", "Het tonen van Over Zitklok", "Showing the about window"},
+    {"The settings cannot be saved in $file$.",
+     "De instellingen kunnen niet worden bewaard in $file$. Zitklok werkt door met de "
+     "instellingen die het nu heeft; wat u verandert, geldt tot Zitklok stopt.",
+     "The settings cannot be saved in $file$. Sitclock goes on with the settings it has now; "
+     "what you change lasts until Sitclock ends."},
+    {"The log was full and is kept as $file$.",
+     "Het logboek was vol (32767 regels) en is bewaard als $file$. Zitklok houdt vanaf nu "
+     "een nieuw logboek bij; er is niets verloren gegaan.",
+     "The log was full (32767 records) and is kept as $file$. Sitclock keeps a new log from "
+     "now on; nothing has been lost."},
+    {"Auto stop does not work: the mouse cannot be seen.",
+     "Auto Stop werkt niet: Zitklok kan de muis in deze sessie niet zien.",
+     "Auto stop does not work: Sitclock cannot see the mouse in this session."},
+    {"The folder $file$ does not exist.", "De map $file$ bestaat niet.",
+     "The folder $file$ does not exist."},
+    {"The log $file$ is not a file.", "Het logboek $file$ is geen bestand.",
+     "The log $file$ is not a file."},
+    {"The log $file$ cannot be written: $why$.",
+     "Het logboek $file$ kan niet worden geschreven: $why$.",
+     "The log $file$ cannot be written: $why$."},
+    {"The folder $file$ cannot be written: $why$.",
+     "De map $file$ kan niet worden geschreven: $why$.",
+     "The folder $file$ cannot be written: $why$."},
 };
 
 template <std::size_t N>

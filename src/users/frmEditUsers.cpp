@@ -1,6 +1,7 @@
 #include "users/frmEditUsers.h"
 
 #include "localisation/Module2.h"
+#include "localisation/OwnMessages.h"
 #include "localisation/QtTranslate.h"
 #include "platform/Dialogs.h"
 #include "platform/Latin1.h"
@@ -109,8 +110,9 @@ void frmEditUsers::btnRemoveUser_Click()
 
 void frmEditUsers::ShowError(const std::exception &error)
 {
-    QString title = QCoreApplication::applicationName();
-    if (title.isEmpty())
-        title = QStringLiteral("Sitclock");
-    m_dialogs.MessageBox(error.what(), zk::FromQt(title), zk::Dialogs::Icon::Exclamation);
+    if (const auto *settings = dynamic_cast<const zk::SettingsError *>(&error)) {
+        ReportSettingsNotSaved(m_dialogs, *settings);
+        return;
+    }
+    m_dialogs.MessageBox(error.what(), ProgramTitle(), zk::Dialogs::Icon::Exclamation);
 }

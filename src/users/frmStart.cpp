@@ -1,5 +1,6 @@
 #include "users/frmStart.h"
 
+#include "localisation/OwnMessages.h"
 #include "localisation/QtTranslate.h"
 #include "platform/Dialogs.h"
 #include "platform/Latin1.h"
@@ -134,9 +135,8 @@ void frmStart::btnUser_Click(int index)
         if (m_newRecord)
             m_newRecord(name);
     } catch (const std::exception &error) {
-        // Nobody started: the window stays so that the choice can be made again.
-        QString title = QCoreApplication::applicationName();
-        m_dialogs.MessageBox(error.what(), title.isEmpty() ? "Sitclock" : zk::FromQt(title),
+        // Nothing was logged: the window stays so that the choice can be made again.
+        m_dialogs.MessageBox(FailureText("Starting a stretch", error.what()), ProgramTitle(),
                              zk::Dialogs::Icon::Exclamation);
         return;
     }
