@@ -32,7 +32,10 @@ std::string OwnMessage(const std::string &key,
     return text;
 }
 
-std::string ProgramTitle() { return OwnMessage("Zitklok"); }
+std::string ProgramTitle()
+{
+    return OwnMessage("Zitklok");
+}
 
 std::string FailureText(const std::string &operation, const std::string &reason)
 {
@@ -54,4 +57,7 @@ void ReportSettingsNotSaved(zk::Dialogs &dialogs, const zk::SettingsError &error
                        ProgramTitle(), zk::Dialogs::Icon::Exclamation);
 }
 
-void ResetSettingsNoticeForTests() { SettingsNoticeShown() = false; }
+void ResetSettingsNoticeForTests()
+{
+    SettingsNoticeShown() = false;
+}
