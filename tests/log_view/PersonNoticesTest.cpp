@@ -15,31 +15,25 @@
 #include <QTreeView>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-// A shown list over two records: Jan's work and an idle stretch.
+// A shown list of Jan's work and an idle stretch.
 class PersonNotices : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         ResetLanguageChangeForTests();
-        zk::test::WriteFileBytes(
-            path, LogBytes({{{2026, 12, 6, 8, 0, 0}, {2026, 12, 6, 9, 0, 0}, "Jan werkt"},
-                            {{2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 9, 10, 0}, "Idle"}}));
+        zk::test::WriteFileBytes(path, LogBytes({{{2026, 12, 6, 8, 0, 0}, {}, "Jan werkt"},
+                                                 {{2026, 12, 6, 9, 0, 0}, {}, "Idle"}}));
         store.OpenFile(path);
         list.Constructor(store, "", users);
         list.resize(640, 200);
         list.show();
     }
-    void TearDown() override { ResetLanguageChangeForTests(); }
-
     QTreeView *View() { return list.findChild<QTreeView *>(QStringLiteral("ListView1")); }
-    std::string Description(std::int32_t nr)
-    {
-        store.RecordNr(nr);
-        return store.Description();
-    }
 
     zk::test::TempDir dir;
     std::string path = dir.File("actions.dat");
@@ -51,64 +45,48 @@ protected:
     UCWatchActionsDbase list;
 };
 
-// The running row is refreshed while its editor is open (a minute tick), and
-// other rows too: the typed text stays, and only a changed, confirmed text is
-// written.
+// Both rows refreshed (a minute tick) while the editor is open: the typed text
+// stays, and only a changed, confirmed text is written.
 TEST_F(PersonNotices, AnOpenEditorKeepsWhatIsTypedThroughRefreshes)
 {
-    const struct
-    {
-        const char *typed;
-        Qt::Key key;
-        const char *stored;
-        int changes;
-    } rows[] = {
+    const std::tuple<const char *, Qt::Key, const char *, int> rows[] = {
         {"Jan schrijft", Qt::Key_Return, "Jan schrijft", 1},
         {"Jan leest", Qt::Key_Escape, "Jan schrijft", 0},
-        {"Jan schrijft", Qt::Key_Return, "Jan schrijft", 0}, // unchanged: nothing written
+        {"Jan schrijft", Qt::Key_Return, "Jan schrijft", 0},
     };
     int changes = 0;
     auto counter = store.Change.Connect([&] { ++changes; });
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.typed);
+    for (const auto &[typed, key, stored, expectedChanges] : rows) {
+        SCOPED_TRACE(typed);
         View()->edit(View()->model()->index(0, 0));
         auto *editor = View()->findChild<QLineEdit *>();
         ASSERT_NE(editor, nullptr);
-        editor->setText(row.typed);
-        for (std::int32_t nr : {1, 2}) {
+        editor->setText(typed);
+        for (std::int32_t nr : {2, 1}) {
             store.RecordNr(nr);
             store.SetEndTimeToNow();
         }
-        store.RecordNr(1);
-        EXPECT_EQ(editor->text().toStdString(), row.typed);
+        EXPECT_EQ(editor->text().toStdString(), typed);
         changes = 0;
-        QKeyEvent press(QEvent::KeyPress, row.key, Qt::NoModifier);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
         QApplication::sendEvent(editor, &press);
         QApplication::processEvents();
-        EXPECT_EQ(changes, row.changes);
-        EXPECT_EQ(Description(1), row.stored);
+        EXPECT_EQ(changes, expectedChanges);
+        EXPECT_EQ(store.Description(), stored);
     }
 }
 
-// Passing rows have no colour of their own, so a dark palette's light text
-// shows on its dark base; a row that no longer passes is red.
+// On a dark palette passing rows show its light text; a failing row is red.
 TEST_F(PersonNotices, RowsOnADarkThemeAreDrawnInItsTextColour)
 {
-    QPalette dark;
-    for (auto role : {QPalette::Base, QPalette::Window})
-        dark.setColor(role, QColor(25, 25, 25));
-    for (auto role : {QPalette::Text, QPalette::WindowText})
-        dark.setColor(role, QColor(235, 235, 235));
-    list.setPalette(dark);
+    list.setPalette(QPalette(QColor(25, 25, 25))); // light text on a near-black base
     list.filter("-Idle");
-    store.RecordNr(1);
     store.Description("Idle Jan");
-    QAbstractItemModel *model = View()->model();
-    EXPECT_EQ(model->index(0, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
+    const QModelIndex first = View()->model()->index(0, 0);
+    EXPECT_EQ(first.data(Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
     store.Description("Jan werkt");
-    EXPECT_FALSE(model->index(0, 0).data(Qt::ForegroundRole).isValid());
-
-    const QImage image = View()->viewport()->grab(View()->visualRect(model->index(0, 0))).toImage();
+    EXPECT_FALSE(first.data(Qt::ForegroundRole).isValid());
+    const QImage image = View()->viewport()->grab(View()->visualRect(first)).toImage();
     int light = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
