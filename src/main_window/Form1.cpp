@@ -189,10 +189,9 @@ void Form1::BuildMenu()
     mnuAutoStopOnMouseIdle = AddItem(mnuOptions, "mnuAutoStopOnMouseIdle", true);
     mnuOptionsProgramEnabled = AddItem(mnuOptions, "mnuOptionsProgramEnabled", true);
     mnuAutoStartOnSetup = AddItem(mnuOptions, "mnuAutoStartOnSetup", true);
-    // A click toggles what is stored, whatever the check shows; the setters
-    // then put the check right.
-    // When the settings cannot be saved the program goes on with the options
-    // as stored, and the checks show those.
+    // A click toggles what is stored, whatever the check shows; the check then
+    // shows what is stored, also when the settings could not be saved and the
+    // program goes on with the options as they were.
     connect(mnuAutoStopOnMouseIdle, &QAction::triggered, this, [this] {
         Guard("Changing the option", [this] { SetAutoStopOnMouseIdle(!GetAutoStopOnMouseIdle()); });
         mnuAutoStopOnMouseIdle->setChecked(GetAutoStopOnMouseIdle());
