@@ -80,8 +80,11 @@ void frmEditUsers::btnAddUser_Click()
         return;
     try {
         m_users.Add(name);
-    } catch (const zk::UsersError &error) {
-        ShowError(error);
+    } catch (const zk::UsersError &) {
+        // The one refusal of Add: the list is full.
+        m_dialogs.MessageBox(OwnMessage("Cannot add $user$: the list already holds 100 users.",
+                                        {{"$user$", name}}),
+                             ProgramTitle(), zk::Dialogs::Icon::Exclamation);
     } catch (const zk::SettingsError &error) {
         ShowError(error);
     }
@@ -108,11 +111,7 @@ void frmEditUsers::btnRemoveUser_Click()
     m_list1->setCurrentRow(-1);
 }
 
-void frmEditUsers::ShowError(const std::exception &error)
+void frmEditUsers::ShowError(const zk::SettingsError &error)
 {
-    if (const auto *settings = dynamic_cast<const zk::SettingsError *>(&error)) {
-        ReportSettingsNotSaved(m_dialogs, *settings);
-        return;
-    }
-    m_dialogs.MessageBox(error.what(), ProgramTitle(), zk::Dialogs::Icon::Exclamation);
+    ReportSettingsNotSaved(m_dialogs, error);
 }
