@@ -8,68 +8,17 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <memory>
-#include <utility>
-#include <vector>
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr std::int64_t kRecordLength = ActionRecord::kSize;
-// Record numbers are 16-bit, so no byte beyond the last reachable record is
-// ever read; a huge foreign file costs no more memory than a full log.
-constexpr std::int64_t kReachableBytes = 32767 * kRecordLength;
-
-// The cache of a full log is almost five megabytes. Its elements are left
-// uninitialised, so that reading does not first write zeros the read
-// overwrites at once, and a large cache asks for huge pages, so that filling it
-// costs a few page faults instead of more than a thousand.
-template <class T> struct CacheAllocator {
-    using value_type = T;
-    static constexpr std::size_t kHugePage = 2 * 1024 * 1024;
-
-    CacheAllocator() = default;
-    template <class U> CacheAllocator(const CacheAllocator<U> &) noexcept {}
-
-    static bool Large(std::size_t n) { return n * sizeof(T) >= kHugePage; }
-
-    T *allocate(std::size_t n)
-    {
-        if (!Large(n))
-            return std::allocator<T>().allocate(n);
-        const std::size_t size = (n * sizeof(T) + kHugePage - 1) / kHugePage * kHugePage;
-        void *p = std::aligned_alloc(kHugePage, size);
-        if (!p)
-            throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-        ::madvise(p, size, MADV_HUGEPAGE); // only a hint: without it the cache still works
-#endif
-        return static_cast<T *>(p);
-    }
-
-    void deallocate(T *p, std::size_t n) noexcept
-    {
-        if (Large(n))
-            std::free(p);
-        else
-            std::allocator<T>().deallocate(p, n);
-    }
-
-    template <class U> void construct(U *p) noexcept { ::new (static_cast<void *>(p)) U; }
-    template <class U, class... Args> void construct(U *p, Args &&...args)
-    {
-        ::new (static_cast<void *>(p)) U(std::forward<Args>(args)...);
-    }
-
-    template <class U> bool operator==(const CacheAllocator<U> &) const noexcept { return true; }
-};
 
 std::string Reason(int error) { return std::strerror(error); }
 
@@ -119,13 +68,6 @@ struct clsActionsDbase::Impl
     std::int16_t recordLength = 0;
     std::int16_t recordNr = 0;
 
-    // The file's bytes as far as records can reach, read once at open and kept
-    // equal to the file by writing through. Moving the cursor is then a copy
-    // in memory. Another program appending to the file while it is open here
-    // is not foreseen: its records would not be seen until the next open.
-    std::vector<unsigned char, CacheAllocator<unsigned char>> bytes;
-    std::int64_t fileLength = 0;
-
     static ActionRecord Blank()
     {
         ActionRecord r;
@@ -139,43 +81,36 @@ struct clsActionsDbase::Impl
             throw zk::FileError("bad file handle: no activity log is open");
     }
 
-    // Loads the reachable part of the file; on failure the cache says nothing.
-    void Load()
+    // Asked of the file every time: another program may have appended to it
+    // or rewritten it since it was opened here.
+    std::int64_t FileLength() const
     {
         struct stat st {};
         if (::fstat(fd, &st) != 0)
             throw Failure("Cannot read the activity log", fileName, errno);
-        fileLength = st.st_size;
-        bytes.clear();
-        bytes.resize(static_cast<std::size_t>(std::min(fileLength, kReachableBytes)));
+        return st.st_size;
+    }
+
+    // Straight from the file. A record past the end reads blank; one cut short
+    // by the end of a damaged file reads its missing bytes as zeros.
+    ActionRecord Read(std::int16_t nr) const
+    {
+        const std::int64_t offset = (std::int64_t{nr} - 1) * kRecordLength;
+        ActionRecord::Bytes raw{};
         std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done,
-                                      static_cast<off_t>(done));
+        while (done < raw.size()) {
+            const ssize_t n = ::pread(fd, raw.data() + done, raw.size() - done,
+                                      static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0)
-                throw Failure("Cannot read the activity log", fileName, errno);
+                throw Failure("Cannot read record " + std::to_string(nr) + " of the activity log",
+                              fileName, errno);
             if (n == 0)
                 break;
             done += static_cast<std::size_t>(n);
         }
-        // Shrunk meanwhile: what is missing reads as zeros.
-        std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(done), bytes.end(), 0);
-    }
-
-    // A record past the end reads blank; one cut short by the end of a damaged
-    // file reads its missing bytes as zeros.
-    ActionRecord Read(std::int16_t nr) const
-    {
-        const std::int64_t offset = (std::int64_t{nr} - 1) * kRecordLength;
-        if (offset >= static_cast<std::int64_t>(bytes.size()))
-            return Blank();
-        ActionRecord::Bytes raw{};
-        const std::size_t available =
-            std::min<std::size_t>(raw.size(), bytes.size() - static_cast<std::size_t>(offset));
-        std::copy_n(bytes.begin() + offset, available, raw.begin());
-        return ActionRecord::FromBytes(raw);
+        return done == 0 ? Blank() : ActionRecord::FromBytes(raw);
     }
 
     void Write(std::int16_t nr, const ActionRecord &r)
@@ -185,10 +120,11 @@ struct clsActionsDbase::Impl
                                 "\" is opened for reading only; a change cannot be written");
         const ActionRecord::Bytes raw = r.ToBytes();
         const std::int64_t offset = (std::int64_t{nr} - 1) * kRecordLength;
+        const std::int64_t lengthBefore = FileLength();
         std::size_t done = 0;
         while (done < raw.size()) {
             const ssize_t n = ::pwrite(fd, raw.data() + done, raw.size() - done,
-                                       static_cast<off_t>(offset + done));
+                                       static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0) {
@@ -196,30 +132,13 @@ struct clsActionsDbase::Impl
                 // An append that the disk or the file-size limit stopped half-way
                 // leaves a fragment that would read as a damaged record; the file
                 // goes back to the length it had, never shorter.
-                if (done > 0 && offset >= fileLength)
-                    (void)::ftruncate(fd, static_cast<off_t>(fileLength));
-                Resync();
+                if (done > 0 && offset >= lengthBefore)
+                    (void)::ftruncate(fd, static_cast<off_t>(lengthBefore));
                 throw Failure("Cannot write record " + std::to_string(nr) +
                                   " of the activity log",
                               fileName, error);
             }
             done += static_cast<std::size_t>(n);
-        }
-        const auto end = static_cast<std::size_t>(offset) + raw.size();
-        if (bytes.size() < end)
-            bytes.resize(end, 0);
-        std::copy(raw.begin(), raw.end(), bytes.begin() + offset);
-        fileLength = std::max<std::int64_t>(fileLength, static_cast<std::int64_t>(end));
-    }
-
-    // After a failed write part of a record may have reached the file; the
-    // cache follows what is really there.
-    void Resync() noexcept
-    {
-        try {
-            Load();
-        } catch (const zk::FileError &) {
-            // Keep the old picture; the write error is the one to report.
         }
     }
 };
@@ -257,16 +176,9 @@ void clsActionsDbase::Open(const std::string &openfilename, int flags, bool read
     m->fd = fd;
     m->fileName = openfilename;
     m->readOnly = readOnly;
-    try {
-        m->Load();
-    } catch (...) {
-        ::close(m->fd);
-        m->fd = -1;
-        m->fileName.clear();
-        throw;
-    }
     m->recordChanged = false;
     m->recordNr = 1; // nothing read: the buffer keeps what it held
+    Opened.Emit();
 }
 
 void clsActionsDbase::CloseFile()
@@ -277,16 +189,14 @@ void clsActionsDbase::CloseFile()
     ::close(m->fd);
     m->fd = -1;
     m->fileName.clear();
-    m->bytes.clear();
-    m->bytes.shrink_to_fit();
-    m->fileLength = 0;
 }
 
 std::int32_t clsActionsDbase::RecordCount() const
 {
     m->RequireOpen();
-    const std::int64_t whole = m->fileLength / kRecordLength;
-    const std::int64_t rest = m->fileLength % kRecordLength;
+    const std::int64_t length = m->FileLength();
+    const std::int64_t whole = length / kRecordLength;
+    const std::int64_t rest = length % kRecordLength;
     std::int64_t count = whole;
     if (2 * rest > kRecordLength || (2 * rest == kRecordLength && whole % 2 == 1))
         ++count;

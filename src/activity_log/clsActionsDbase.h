@@ -24,6 +24,9 @@ public:
 // RecordNr (counting from 1). One record is buffered; a changed buffer is
 // written when the cursor moves, on Flush and on CloseFile. Every field set
 // sends Change, and a listener may move the cursor away and back from inside it.
+// Nothing else is kept: RecordCount asks the file for its length and every
+// RecordNr set reads the record from the file, so what another program appends
+// or rewrites while the log is open here is seen at once.
 //
 // Errors: zk::FileError for the file system (bad handle, unreadable, unwritable,
 // record number 0 or less), zk::OverflowError for a record number outside 16 bits.
@@ -92,6 +95,9 @@ public:
 
     // Sent each time the buffered record becomes changed.
     zk::Signal<> Change;
+    // Sent when OpenFile or OpenReadOnly has opened a file, so that whoever
+    // shows the records reads them anew (a full log is replaced by a new one).
+    zk::Signal<> Opened;
 
 private:
     void Open(const std::string &openfilename, int flags, bool readOnly);

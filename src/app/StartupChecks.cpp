@@ -1,5 +1,8 @@
 #include "StartupChecks.h"
 
+#include "localisation/OwnMessages.h"
+#include "platform/Latin1.h"
+
 #include <QFileInfo>
 
 #include <cerrno>
@@ -28,23 +31,28 @@ bool Writable(const QString &path, QString &reason)
 #endif
 }
 
+QString Text(const char *key, const QString &file, const QString &why = {})
+{
+    return zk::ToQt(OwnMessage(key, {{"$file$", zk::FromQt(file)}, {"$why$", zk::FromQt(why)}}));
+}
+
 } // namespace
 
 QString LogLocationProblem(const QString &folder, const QString &logPath)
 {
     const QFileInfo dir(folder);
     if (!dir.isDir())
-        return "The folder " + folder + " does not exist.";
+        return Text("The folder $file$ does not exist.", folder);
     QString reason;
     const QFileInfo log(logPath);
     if (log.exists()) {
         if (!log.isFile())
-            return "The log " + logPath + " is not a file.";
+            return Text("The log $file$ is not a file.", logPath);
         if (!Writable(logPath, reason))
-            return "The log " + logPath + " cannot be written: " + reason + ".";
+            return Text("The log $file$ cannot be written: $why$.", logPath, reason);
     }
     // The folder takes the log when it is missing, and the lock beside it.
     if (!Writable(folder, reason))
-        return "The folder " + folder + " cannot be written: " + reason + ".";
+        return Text("The folder $file$ cannot be written: $why$.", folder, reason);
     return {};
 }

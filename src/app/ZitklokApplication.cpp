@@ -1,6 +1,6 @@
 #include "ZitklokApplication.h"
 
-#include "main_window/EventLoopGuard.h"
+#include "localisation/OwnMessages.h"
 #include "platform/Dialogs.h"
 
 #include <cstdio>
@@ -30,7 +30,7 @@ void ZitklokApplication::Report(const char *reason)
     if (!m_dialogs)
         return;
     try {
-        m_dialogs->MessageBox(text, "Zitklok", zk::Dialogs::Icon::Critical);
+        m_dialogs->MessageBox(text, ProgramTitle(), zk::Dialogs::Icon::Critical);
     } catch (...) {
     }
 }

@@ -1,7 +1,7 @@
 #include "StartupChecks.h"
 #include "ZitklokApplication.h"
 
-#include "main_window/EventLoopGuard.h"
+#include "localisation/OwnMessages.h"
 #include "main_window/Form1.h"
 #include "main_window/Module3.h"
 #include "platform/Latin1.h"
@@ -46,7 +46,7 @@ int GiveUp(zk::Dialogs &dialogs, const std::string &text)
 {
     std::fprintf(stderr, "zitklok: %s\n", text.c_str());
     std::fflush(stderr);
-    dialogs.MessageBox(text, "Zitklok", zk::Dialogs::Icon::Critical);
+    dialogs.MessageBox(text, ProgramTitle(), zk::Dialogs::Icon::Critical);
     return 1;
 }
 

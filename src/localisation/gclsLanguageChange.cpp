@@ -1,5 +1,6 @@
 #include "localisation/gclsLanguageChange.h"
 
+#include "localisation/OwnMessages.h"
 #include "platform/SettingsStore.h"
 
 #include <memory>
@@ -39,4 +40,8 @@ gclsLanguageChange &gLanguageChange()
     return *instance;
 }
 
-void ResetLanguageChangeForTests() { Instance().reset(); }
+void ResetLanguageChangeForTests()
+{
+    Instance().reset();
+    ResetSettingsNoticeForTests();
+}

@@ -26,5 +26,6 @@ private:
 
 // The one program-wide instance, created on first use.
 gclsLanguageChange &gLanguageChange();
-// Tests only: forget the instance so that the next use creates it anew.
+// Tests only: forget the instance so that the next use creates it anew, and
+// that the settings notice of this run was shown (ReportSettingsNotSaved).
 void ResetLanguageChangeForTests();

@@ -123,6 +123,8 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return zk::ToQt(row.texts[static_cast<std::size_t>(index.column())]);
     case Qt::ForegroundRole:
+        if (row.colour == kPaletteText)
+            return {};
         // 0x00BBGGRR, as the colour is kept
         return QColor(static_cast<int>(row.colour & 0xFF),
                       static_cast<int>((row.colour >> 8) & 0xFF),

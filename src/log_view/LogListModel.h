@@ -25,8 +25,10 @@ public:
     static constexpr int TagRole = Qt::UserRole;
     static constexpr int KeyRole = Qt::UserRole + 1;
 
-    static constexpr std::uint32_t kBlack = 0x000000;
-    static constexpr std::uint32_t kRed = 0x0000FF; // 0x00BBGGRR
+    // A row that passes the filter has no colour of its own: it is drawn in
+    // the palette's text colour, readable on a light and on a dark theme.
+    static constexpr std::uint32_t kPaletteText = 0xFF000000; // no 0x00BBGGRR value
+    static constexpr std::uint32_t kRed = 0x0000FF;           // 0x00BBGGRR
 
     // Texts of the five columns; a column without a value is left as it was.
     struct Texts
@@ -50,7 +52,7 @@ public:
     void AppendDuringRebuild(std::int32_t recordNr, Texts texts);
     void EndRebuild();
 
-    // Adds an empty, black row for a record at the end; nothing when the
+    // Adds an empty row in the palette's colour for a record at the end; nothing when the
     // record has a row already. Returns the row's position.
     int AddRow(std::int32_t recordNr);
     // Position of the record's row, -1 when it has none.
@@ -78,7 +80,7 @@ private:
     {
         std::int32_t key = 0;
         std::int32_t tag = 0;
-        std::uint32_t colour = kBlack;
+        std::uint32_t colour = kPaletteText;
         // Our 8-bit texts, made into QStrings only when a view asks for them:
         // nearly all are short enough to need no allocation of their own, which
         // keeps rebuilding a long list cheap.

@@ -3,6 +3,7 @@
 #include "activity_log/clsActionsDbase.h"
 #include "localisation/Module2.h"
 #include "localisation/gclsLanguageChange.h"
+#include "log_view/DescriptionEditorDelegate.h"
 #include "log_view/LogFilter.h"
 #include "log_view/LogListModel.h"
 #include "platform/Clock.h"
@@ -117,6 +118,7 @@ UCWatchActionsDbase::UCWatchActionsDbase(QWidget *parent)
     ListView1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                | QAbstractItemView::SelectedClicked);
     ListView1->setModel(m_model);
+    ListView1->setItemDelegate(new DescriptionEditorDelegate(ListView1));
     for (int c = 0; c < LogListModel::kColumns; ++c)
         ListView1->setColumnWidth(c, kColumnWidths[static_cast<std::size_t>(c)]);
 
@@ -162,6 +164,11 @@ void UCWatchActionsDbase::Attach(clsActionsDbase &store)
     actionsdbase = &store;
     m_summaries.clear();
     m_actionsdbaseChange = store.Change.Connect([this] { actionsdbase_Change(); });
+    // Opened on another file (a full log replaced by a new one): read it anew.
+    m_actionsdbaseOpened = store.Opened.Connect([this] {
+        if (actionsdbase != nullptr)
+            FillList(*actionsdbase);
+    });
 }
 
 bool UCWatchActionsDbase::PassesFilter(std::int32_t n)
@@ -224,7 +231,7 @@ void UCWatchActionsDbase::actionsdbase_Change()
             return;
         WriteRowTexts(row);
         m_model->SetTag(row, nr);
-        m_model->SetColour(row, PassesFilter(nr) ? LogListModel::kBlack : LogListModel::kRed);
+        m_model->SetColour(row, PassesFilter(nr) ? LogListModel::kPaletteText : LogListModel::kRed);
         ListView1->scrollTo(m_model->index(row, 0));
     } catch (const std::exception &) {
         // The row stays as it was; the record itself is the store's business.

@@ -19,11 +19,14 @@ class QTreeView;
 // every Change of the store: new records get their row, the buffered record's
 // row is rewritten and turns red when it no longer passes the filter (it stays
 // until the next rebuild). The description is editable in place; a confirmed
-// edit is written into the record.
+// edit is written into the record, and an open editor keeps what is typed
+// while its row is refreshed. When the attached store opens a file (a full log
+// replaced by a new one) the list is rebuilt.
 //
 // The list control is the child QTreeView "ListView1"; its model answers
 // LogListModel::TagRole (record number) and KeyRole ("k12") besides the texts
-// and the foreground colour (black, or red for a row that fails the filter).
+// and the foreground colour (none, so the palette's text colour, or red for a
+// row that fails the filter).
 //
 // Every operation that reads records puts the store's RecordNr back where it
 // was, also when it fails. Errors of the store (zk::FileError,
@@ -52,8 +55,7 @@ public:
     // whose own duration leaves 32 bits is skipped; a total beyond 32 bits
     // raises zk::OverflowError. The records are known from the last rebuild and
     // the store's Change since; only changed ones are read again. The cursor is
-    // set back at the end, which writes a changed buffered record. Reopening
-    // the attached store on other contents needs a rebuild (WatchActionsDbase).
+    // set back at the end, which writes a changed buffered record.
     std::int32_t GetTodayTimeFromUser(const std::string &username);
 
     // Kept for the holder; the list itself makes no use of it.
@@ -120,5 +122,6 @@ private:
     QTreeView *ListView1;
     LogListModel *m_model;
     zk::Signal<>::Connection m_actionsdbaseChange;
+    zk::Signal<>::Connection m_actionsdbaseOpened;
     zk::Signal<const std::string &>::Connection listenlanguage;
 };

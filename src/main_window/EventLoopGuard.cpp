@@ -1,6 +1,8 @@
 #include "main_window/EventLoopGuard.h"
 
+#include "localisation/OwnMessages.h"
 #include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
 
 #include <exception>
 #include <set>
@@ -13,18 +15,19 @@ std::set<std::string> &OpenBoxes()
 }
 } // namespace
 
-std::string FailureText(const std::string &operation, const std::string &reason)
-{
-    return operation + " failed:\n" + reason +
-           "\n\nZitklok goes on; what is already in the log is kept.";
-}
-
 void GuardHandler(zk::Dialogs &dialogs, const std::string &operation,
                   const std::function<void()> &body)
 {
     std::string reason;
     try {
         body();
+        return;
+    } catch (const zk::SettingsError &e) {
+        try {
+            ReportSettingsNotSaved(dialogs, e);
+        } catch (...) {
+            // As below: nothing more can be told.
+        }
         return;
     } catch (const std::exception &e) {
         reason = e.what();
@@ -34,7 +37,8 @@ void GuardHandler(zk::Dialogs &dialogs, const std::string &operation,
     if (!OpenBoxes().insert(operation).second)
         return;
     try {
-        dialogs.MessageBox(FailureText(operation, reason), "Zitklok", zk::Dialogs::Icon::Critical);
+        dialogs.MessageBox(FailureText(operation, reason), ProgramTitle(),
+                           zk::Dialogs::Icon::Critical);
     } catch (...) {
         // Nothing more can be told when even the box fails.
     }

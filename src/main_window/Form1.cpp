@@ -3,6 +3,7 @@
 #include "about/frmAbout.h"
 #include "activity_log/clsActionsDbase.h"
 #include "localisation/LanguageListener.h"
+#include "localisation/OwnMessages.h"
 #include "localisation/QtTranslate.h"
 #include "localisation/gclsLanguageChange.h"
 #include "log_view/FilterSelection.h"
@@ -116,6 +117,9 @@ void Form1::BuildControls()
     cmbFilter->setObjectName("cmbFilter");
     cmbFilter->setEditable(true);
     cmbFilter->setInsertPolicy(QComboBox::NoInsert);
+    // The list filters on exactly what is typed, case-sensitively; Qt's own
+    // completion would rewrite "pie" into "Piet" under the person's fingers.
+    cmbFilter->setCompleter(nullptr);
     cmbFilter->setGeometry(60, 50, 240, 24);
     cmbFilter->setEditText("Alles (zonder Idle)");
     connect(cmbFilter, &QComboBox::editTextChanged, this, [this] { cmbFilter_Change(); });
@@ -143,7 +147,7 @@ void Form1::BuildControls()
     connect(UCWatchActionsDbase1, &UCWatchActionsDbase::editFailed, this,
             [this](const QString &message) {
                 m_services.dialogs.MessageBox(
-                    FailureText("Changing a description", zk::FromQt(message)), "Zitklok",
+                    FailureText("Changing a description", zk::FromQt(message)), ProgramTitle(),
                     zk::Dialogs::Icon::Critical);
             });
 
@@ -189,16 +193,20 @@ void Form1::BuildMenu()
     mnuAutoStopOnMouseIdle = AddItem(mnuOptions, "mnuAutoStopOnMouseIdle", true);
     mnuOptionsProgramEnabled = AddItem(mnuOptions, "mnuOptionsProgramEnabled", true);
     mnuAutoStartOnSetup = AddItem(mnuOptions, "mnuAutoStartOnSetup", true);
-    // A click toggles what is stored, whatever the check shows; the setters
-    // then put the check right.
+    // A click toggles what is stored, whatever the check shows; the check then
+    // shows what is stored, also when the settings could not be saved and the
+    // program goes on with the options as they were.
     connect(mnuAutoStopOnMouseIdle, &QAction::triggered, this, [this] {
         Guard("Changing the option", [this] { SetAutoStopOnMouseIdle(!GetAutoStopOnMouseIdle()); });
+        mnuAutoStopOnMouseIdle->setChecked(GetAutoStopOnMouseIdle());
     });
     connect(mnuOptionsProgramEnabled, &QAction::triggered, this, [this] {
         Guard("Changing the option", [this] { SetProgramEnabled(!GetProgramEnabled()); });
+        mnuOptionsProgramEnabled->setChecked(GetProgramEnabled());
     });
     connect(mnuAutoStartOnSetup, &QAction::triggered, this, [this] {
         Guard("Changing the option", [this] { SetAutoStartOnSetup(!GetAutoStartOnSetup()); });
+        mnuAutoStartOnSetup->setChecked(GetAutoStartOnSetup());
     });
 
     QMenu *mnuLanguage = addMenu("mnuLanguage");
@@ -258,8 +266,13 @@ void Form1::Form_Load()
     // 12
     mnuAutoStopOnMouseIdle->setChecked(GetAutoStopOnMouseIdle());
     mnuOptionsProgramEnabled->setChecked(GetProgramEnabled());
-    // 13
-    SetAutoStartOnSetup(GetAutoStartOnSetup());
+    // 13: settings that cannot be saved (a read-only folder, a full disk) do
+    // not stop the log; the person is told, and the options stay as read.
+    try {
+        SetAutoStartOnSetup(GetAutoStartOnSetup());
+    } catch (const zk::SettingsError &error) {
+        ReportSettingsNotSaved(m_services.dialogs, error);
+    }
 
     m_timer1->start();
 }
@@ -337,8 +350,11 @@ void Form1::ShowStartWindow()
         return;
     if (!m_frmStart) {
         m_frmStart =
-            std::make_unique<frmStart>(*m_users, m_services.dialogs,
-                                       [this](const std::string &name) { NewRecord(name, false); });
+            std::make_unique<frmStart>(*m_users, m_services.dialogs, [this](const std::string &name) {
+                // A failure goes to the start window, which tells it and stays open.
+                if (m_stretch)
+                    m_stretch->NewRecord(name, false);
+            });
         m_frmStart->setObjectName("frmStart");
     }
     m_frmStart->Load();

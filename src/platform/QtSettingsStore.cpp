@@ -134,8 +134,10 @@ void QtSettingsStore::Write(const std::string &application, const std::string &s
         else
             settings->remove(Key(section, key));
         settings.reset();
-        throw SettingsError("Cannot save setting " + section + "/" + key + " in " +
-                            FromQt(QDir::toNativeSeparators(where)) + ": " + reason);
+        const std::string file = FromQt(QDir::toNativeSeparators(where));
+        throw SettingsError("Cannot save setting " + section + "/" + key + " in " + file + ": " +
+                                reason,
+                            file);
     }
 }
 

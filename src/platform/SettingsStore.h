@@ -2,14 +2,22 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace zk {
 
 // Raised when the settings cannot be written (read-only folder, full disk).
+// Where names the file or store that refused the value, when known.
 class SettingsError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    explicit SettingsError(const std::string &what, std::string where = {})
+        : std::runtime_error(what), m_where(std::move(where))
+    {}
+    const std::string &Where() const { return m_where; }
+
+private:
+    std::string m_where;
 };
 
 // The per-user settings store: 8-bit text values addressed by application,

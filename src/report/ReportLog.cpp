@@ -1,9 +1,12 @@
 #include "report/ReportLog.h"
 
+#include "activity_log/LogArchive.h"
 #include "activity_log/clsActionsDbase.h"
 #include "time/OverflowError.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace zk::report {
 
@@ -61,6 +64,19 @@ std::int64_t ReportLog::Visit(clsActionsDbase &db,
     if (saved > 0 && saved != db.RecordNr())
         db.RecordNr(saved);
     return count - reachable;
+}
+
+std::int64_t ReportLog::VisitWithArchives(const std::string &path,
+                                         const std::function<void(const ReportRecord &)> &visit)
+{
+    const std::vector<std::string> archives = LogArchive::Beside(path);
+    std::int64_t unreachable = 0;
+    for (const std::string &archive : archives)
+        unreachable += Visit(archive, visit);
+    std::error_code error;
+    if (archives.empty() || std::filesystem::exists(path, error))
+        unreachable += Visit(path, visit);
+    return unreachable;
 }
 
 ReportLog ReportLog::Read(const std::string &path)

@@ -31,6 +31,12 @@ struct ReportLog
     // afterwards (it stays on the last record when none was chosen).
     static std::int64_t Visit(clsActionsDbase &store,
                               const std::function<void(const ReportRecord &)> &visit);
+    // The archives of full logs beside path first, oldest first, then the log
+    // itself (each with its own record numbers), so that totals run on across
+    // the cuts. A log missing beside its archives (ended right after a cut)
+    // holds nothing yet. Returns the unreachable records of all of them.
+    static std::int64_t VisitWithArchives(const std::string &path,
+                                          const std::function<void(const ReportRecord &)> &visit);
 };
 
 } // namespace zk::report

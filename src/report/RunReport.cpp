@@ -34,7 +34,9 @@ const char *const kMainHelp =
     "  totals   seconds per user per day, with idle time, weekly subtotals and a total\n"
     "  chart    a bar chart of each user's hours on the days of one week\n"
     "\n"
-    "FILE defaults to actions.dat beside this program. 'zitklok-report COMMAND --help'\n"
+    "FILE defaults to actions.dat beside this program. The full logs kept beside it\n"
+    "(actions-YYYY-MM-DD.dat, -2 ...) are read first, oldest first.\n"
+    "'zitklok-report COMMAND --help'\n"
     "describes a command. Exit codes: 0 success, 1 unreadable log or unwritable chart,\n"
     "2 bad usage.\n";
 
@@ -202,7 +204,7 @@ void Notes(std::int64_t unreachable, const DailyTotals *totals, QTextStream &err
 
 int List(const Options &o, QTextStream &out, QTextStream &err)
 {
-    const auto unreachable = ReportLog::Visit(
+    const auto unreachable = ReportLog::VisitWithArchives(
         zk::FromQt(o.file), [&](const ReportRecord &r) { out << Latin1(ListLine(r)) << '\n'; });
     Notes(unreachable, nullptr, err);
     return kOk;
@@ -212,7 +214,7 @@ int Totals(const Options &o, QTextStream &out, QTextStream &err)
 {
     DailyTotals totals(o.users ? *o.users : SettingsUsers(), o.from, o.to);
     const auto unreachable =
-        ReportLog::Visit(zk::FromQt(o.file), [&](const ReportRecord &r) { totals.Add(r); });
+        ReportLog::VisitWithArchives(zk::FromQt(o.file), [&](const ReportRecord &r) { totals.Add(r); });
     const TextSink sink = [&](std::string_view piece) { out << Latin1(piece); };
     if (o.csv)
         WriteTotalsCsv(totals, sink);
@@ -238,7 +240,7 @@ int Chart(const Options &o, QTextStream &err, ChartSaver saveChart)
     const ReportDay monday = day.MondayOfWeek();
     DailyTotals totals(o.users ? *o.users : SettingsUsers(), monday, monday.Plus(6));
     const auto unreachable =
-        ReportLog::Visit(zk::FromQt(o.file), [&](const ReportRecord &r) { totals.Add(r); });
+        ReportLog::VisitWithArchives(zk::FromQt(o.file), [&](const ReportRecord &r) { totals.Add(r); });
     const QString failure = saveChart(totals, day, o.output);
     Notes(unreachable, &totals, err);
     if (!failure.isEmpty()) {

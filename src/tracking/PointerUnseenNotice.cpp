@@ -1,16 +1,15 @@
 #include "tracking/PointerUnseenNotice.h"
 
+#include "localisation/Module2.h"
 #include "localisation/gclsLanguageChange.h"
 
-std::string PointerUnseenNoticeNL()
-{
-    return "Auto Stop werkt niet: Zitklok kan de muis in deze sessie niet zien.";
+namespace {
+const char kNotice[] = "Auto stop does not work: the mouse cannot be seen.";
 }
 
-std::string PointerUnseenNoticeENG()
-{
-    return "Auto stop does not work: Sitclock cannot see the mouse in this session.";
-}
+std::string PointerUnseenNoticeNL() { return TranslateTextNL(kNotice); }
+
+std::string PointerUnseenNoticeENG() { return TranslateTextENG(kNotice); }
 
 std::string PointerUnseenNotice()
 {

@@ -1,7 +1,10 @@
 #include "tracking/StretchController.h"
 
+#include "activity_log/LogArchive.h"
 #include "activity_log/clsActionsDbase.h"
+#include "localisation/OwnMessages.h"
 #include "localisation/Module2.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/PointerSource.h"
 #include "time/Module1.h"
@@ -139,9 +142,7 @@ void StretchController::NewRecord(const std::string &Description, bool SetToIdle
     EndCurrentRecord();
 
     const std::int16_t saved = zk::CheckedToInt16(actions.RecordNr());
-    // The store refuses record numbers beyond 16 bits (zk::OverflowError):
-    // the log then holds 32,767 records and no stretch starts.
-    actions.RecordNr(zk::CheckedAdd(actions.RecordCount(), 1));
+    actions.RecordNr(AppendPosition());
     m_currentRecordNr = zk::CheckedToInt16(actions.RecordNr());
     if (StartTP && Seconds(*StartTP) <= ClockSecondsNow())
         actions.SetStartTimeToTimePoint(*StartTP);
@@ -167,6 +168,28 @@ void StretchController::NewRecord(const std::string &Description, bool SetToIdle
     }
 
     m_currentUser = Description;
+    TellOfArchive();
+}
+
+std::int32_t StretchController::AppendPosition()
+{
+    // Record numbers end at 32767: a full log is kept aside under a dated name
+    // and the stretch goes into a new one, so that the household never stops
+    // being able to log.
+    if (actions.RecordCount() >= kMaxRecords)
+        m_archive = zk::LogArchive::StartNewLog(actions, zk::CurrentClock().Now());
+    return zk::CheckedAdd(actions.RecordCount(), 1);
+}
+
+void StretchController::TellOfArchive()
+{
+    // Told once the stretch is logged: the box lets the event loop run.
+    if (m_archive.empty())
+        return;
+    const std::string archive = std::move(m_archive);
+    m_archive.clear();
+    m_dialogs.MessageBox(OwnMessage("The log was full and is kept as $file$.", {{"$file$", archive}}),
+                         ProgramTitle(), zk::Dialogs::Icon::Information);
 }
 
 void StretchController::btnStartComputeren_Click()
@@ -209,7 +232,7 @@ void StretchController::ContinueAfterClockSetBack()
     // Cursor on the running record, whose end lies after "now". It keeps that
     // end; the stretch goes on in a new record from now with the same text.
     const std::string description = actions.Description();
-    actions.RecordNr(zk::CheckedAdd(actions.RecordCount(), 1));
+    actions.RecordNr(AppendPosition());
     m_currentRecordNr = zk::CheckedToInt16(actions.RecordNr());
     actions.SetStartTimeToNow();
     actions.SetEndTimeToNow();
@@ -259,6 +282,7 @@ void StretchController::Timer1_Tick()
     m_stateView.Tray().SetToolTip(text);
 
     actions.RecordNr(saved);
+    TellOfArchive();
 }
 
 void StretchController::Timer2_Tick()

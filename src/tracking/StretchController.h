@@ -29,6 +29,10 @@ class PointerSource;
 // record and sets the cursor back (which writes the record). Errors of the
 // store reach the caller.
 //
+// A full log (32767 records, as far as record numbers reach): the record that
+// would be number 32768 goes into a new log instead, the full one being kept
+// aside under a dated name (zk::LogArchive), and a message box names it.
+//
 // The clock set back: no operation lets a record end before its start.
 // Writing "end = now" never moves an end backwards (the end already written
 // stays); a minute tick that finds the clock behind the running record's end
@@ -101,7 +105,12 @@ public:
     // counts as seen.
     void SetPointerSource(const zk::PointerSource *pointer) { m_pointer = pointer; }
 
+    // The most records a log holds; the next stretch starts a new log.
+    static constexpr std::int32_t kMaxRecords = 32767;
+
 private:
+    std::int32_t AppendPosition();
+    void TellOfArchive();
     bool PointerSeen() const;
     void NoteAlive(std::int64_t now);
     void SetEndToNowKeepingOrder();
@@ -130,6 +139,8 @@ private:
     const zk::PointerSource *m_pointer = nullptr;
     bool m_pointerNoticeShown = false;
     bool m_alarmOpen = false;
+    // A full log just kept aside, to be told of.
+    std::string m_archive;
     // Clock of the latest minute tick or mouse look, to tell a sleep.
     std::optional<std::int64_t> m_lastAlive;
 };

@@ -1,6 +1,7 @@
 #include "users/frmEditUsers.h"
 
 #include "localisation/Module2.h"
+#include "localisation/OwnMessages.h"
 #include "localisation/QtTranslate.h"
 #include "platform/Dialogs.h"
 #include "platform/Latin1.h"
@@ -79,8 +80,11 @@ void frmEditUsers::btnAddUser_Click()
         return;
     try {
         m_users.Add(name);
-    } catch (const zk::UsersError &error) {
-        ShowError(error);
+    } catch (const zk::UsersError &) {
+        // The one refusal of Add: the list is full.
+        m_dialogs.MessageBox(OwnMessage("Cannot add $user$: the list already holds 100 users.",
+                                        {{"$user$", name}}),
+                             ProgramTitle(), zk::Dialogs::Icon::Exclamation);
     } catch (const zk::SettingsError &error) {
         ShowError(error);
     }
@@ -107,10 +111,7 @@ void frmEditUsers::btnRemoveUser_Click()
     m_list1->setCurrentRow(-1);
 }
 
-void frmEditUsers::ShowError(const std::exception &error)
+void frmEditUsers::ShowError(const zk::SettingsError &error)
 {
-    QString title = QCoreApplication::applicationName();
-    if (title.isEmpty())
-        title = QStringLiteral("Sitclock");
-    m_dialogs.MessageBox(error.what(), zk::FromQt(title), zk::Dialogs::Icon::Exclamation);
+    ReportSettingsNotSaved(m_dialogs, error);
 }

@@ -9,6 +9,7 @@ class QPushButton;
 class clsUsers;
 namespace zk {
 class Dialogs;
+class SettingsError;
 }
 
 // Adds and removes the household's users. Every change goes straight into the
@@ -28,7 +29,7 @@ private:
     void btnRemoveUser_Click();
     void List1_Click();
     std::string SelectedText() const;
-    void ShowError(const std::exception &error);
+    void ShowError(const zk::SettingsError &error);
 
     clsUsers &m_users;
     zk::Dialogs &m_dialogs;

@@ -1,5 +1,6 @@
 #include "users/frmStart.h"
 
+#include "localisation/OwnMessages.h"
 #include "localisation/QtTranslate.h"
 #include "platform/Dialogs.h"
 #include "platform/Latin1.h"
@@ -21,6 +22,8 @@ constexpr int kClientWidth = 169;
 constexpr int kRowStep = 48;
 constexpr int kEditHeight = 25;
 constexpr int kBottomMargin = 16;
+constexpr int kHintWidth = 153;
+constexpr int kHintHeight = 49;
 } // namespace
 
 frmStart::frmStart(clsUsers &users, zk::Dialogs &dialogs,
@@ -51,7 +54,7 @@ frmStart::frmStart(clsUsers &users, zk::Dialogs &dialogs,
     m_btnUser.push_back(btnTemplate);
 
     m_labStartNoUsers->setObjectName(QStringLiteral("labStartNoUsers"));
-    m_labStartNoUsers->setGeometry(8, 16, 153, 49);
+    m_labStartNoUsers->setGeometry(8, 16, kHintWidth, kHintHeight);
     m_labStartNoUsers->setWordWrap(true);
     m_labStartNoUsers->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     m_btnEditUsers->setObjectName(QStringLiteral("btnEditUsers"));
@@ -91,9 +94,24 @@ void frmStart::Load()
     }
 
     m_labStartNoUsers->setVisible(n == 0);
+    UpdateResourcesfrmStart();
+}
 
+void frmStart::Layout()
+{
+    const QPushButton *tpl = m_btnUser.front();
+    const int n = m_users.Count();
     const int m = n == 0 ? 1 : n;
-    const int editTop = tpl->y() + m * kRowStep;
+    // The hint wraps within its width; at fonts larger than the layout's it
+    // needs more lines than its 49 pixels hold, and then it grows and the edit
+    // button moves down by as much, so that no word is cut off.
+    int hintGrowth = 0;
+    if (n == 0) {
+        const int height = std::max(kHintHeight, m_labStartNoUsers->heightForWidth(kHintWidth));
+        m_labStartNoUsers->setGeometry(tpl->x(), tpl->y(), kHintWidth, height);
+        hintGrowth = height - kHintHeight;
+    }
+    const int editTop = tpl->y() + m * kRowStep + hintGrowth;
     m_outerHeight = editTop + kEditHeight + kBottomMargin + kFrameHeight;
     m_content->setFixedSize(kClientWidth, editTop);
 
@@ -116,13 +134,12 @@ void frmStart::Load()
     }
     m_btnEditUsers->setGeometry(tpl->x(), editY, tpl->width(), kEditHeight);
     setFixedSize(clientWidth, clientHeight);
-
-    UpdateResourcesfrmStart();
 }
 
 void frmStart::UpdateResourcesfrmStart()
 {
     TranslateWindow(this);
+    Layout(); // the hint's height follows its text
 }
 
 void frmStart::btnUser_Click(int index)
@@ -134,9 +151,8 @@ void frmStart::btnUser_Click(int index)
         if (m_newRecord)
             m_newRecord(name);
     } catch (const std::exception &error) {
-        // Nobody started: the window stays so that the choice can be made again.
-        QString title = QCoreApplication::applicationName();
-        m_dialogs.MessageBox(error.what(), title.isEmpty() ? "Sitclock" : zk::FromQt(title),
+        // Nothing was logged: the window stays so that the choice can be made again.
+        m_dialogs.MessageBox(FailureText("Starting a stretch", error.what()), ProgramTitle(),
                              zk::Dialogs::Icon::Exclamation);
         return;
     }

@@ -17,8 +17,10 @@ class Dialogs;
 }
 
 // Asks who is starting: one button per user, in list order. A click hands the
-// user's exact name to newRecord and closes the window; closing it otherwise
-// chooses nobody. Non-modal top-level window, 169 pixels of client width.
+// user's exact name to newRecord and closes the window; when newRecord throws,
+// nothing was logged: the failure is shown and the window stays open for
+// another try. Closing it otherwise chooses nobody. Non-modal top-level
+// window, 169 pixels of client width.
 //
 // Heights: the layout gives the window's outer height (title bar and borders
 // included) as OuterHeight() = bottom of btnEditUsers + 16 + 20. The 20 pixels
@@ -26,7 +28,9 @@ class Dialogs;
 // client area is made OuterHeight() - 20 high. When OuterHeight() would not
 // fit the screen's available height, the user buttons move into a scroll area
 // (Scrolling()) with the same pixel layout inside it, and btnEditUsers stays
-// below it, 16 pixels above the bottom edge.
+// below it, 16 pixels above the bottom edge. The hint of an empty list wraps
+// and, when its text needs more than its 49 pixels, grows and pushes
+// btnEditUsers down by as much.
 class frmStart : public QWidget
 {
     Q_OBJECT
@@ -44,6 +48,7 @@ public:
     bool Scrolling() const { return m_scrolling; }
 
 private:
+    void Layout();
     void btnUser_Click(int index);
     void btnEditUsers_Click();
     int AvailableHeight() const;

@@ -27,7 +27,7 @@ using zk::test::StoredDescription;
 using zk::test::WriteFileBytes;
 
 constexpr std::size_t kRecord = 148;
-const char kMessageBox[] = "^Zitklok$";
+const char kMessageBox[] = "^Sitclock$"; // the program's name in English, its language here
 
 // The first user's button of the start window.
 void ClickFirstUser(E2eSession &s, WindowId start)

@@ -132,7 +132,7 @@ protected:
     std::unique_ptr<UCWatchActionsDbase> list;
 };
 
-const QColor kBlack(0, 0, 0);
+const QColor kBlack; // none of its own: the palette's text colour
 const QColor kRed(255, 0, 0);
 
 TEST_F(LogList, EveryFilterOverAMixedLogWithDamagedRecords)

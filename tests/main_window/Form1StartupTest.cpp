@@ -158,8 +158,8 @@ TEST_F(Form1Startup, FailuresOfHandlersAreShownAndTheProgramGoesOn)
     Item("mnuAutoStopOnMouseIdle")->trigger();
     ASSERT_EQ(dialogs.calls.size(), 1u);
     EXPECT_EQ(dialogs.calls[0].kind, "message");
-    EXPECT_EQ(dialogs.calls[0].icon, Dialogs::Icon::Critical);
-    EXPECT_NE(dialogs.calls[0].text.find("Changing the option failed"), std::string::npos);
+    EXPECT_EQ(dialogs.calls[0].icon, Dialogs::Icon::Exclamation);
+    EXPECT_NE(dialogs.calls[0].text.find("settings cannot be saved"), std::string::npos);
     EXPECT_NE(dialogs.calls[0].text.find("disk full"), std::string::npos);
 
     settings.failWrites = false;

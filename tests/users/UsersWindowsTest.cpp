@@ -161,10 +161,9 @@ TEST_F(UsersWindowsTest, FailedSaveIsShownAndKeepsTheEntry)
     Button(d, "btnAddUser")->click();
     list->item(0)->setSelected(true);
     Button(d, "btnRemoveUser")->click();
-    ASSERT_EQ(dialogs.calls.size(), 3u);
+    ASSERT_EQ(dialogs.calls.size(), 2u); // the settings notice comes once
     EXPECT_EQ(dialogs.calls[1].kind, "message");
     EXPECT_NE(dialogs.calls[1].text.find("disk full"), std::string::npos);
-    EXPECT_EQ(dialogs.calls[2].kind, "message");
     EXPECT_EQ(list->count(), 1);
     EXPECT_EQ(users.Count(), 1);
     settings.failWrites = false;

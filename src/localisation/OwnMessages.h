@@ -1,0 +1,33 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+namespace zk {
+class Dialogs;
+class SettingsError;
+} // namespace zk
+
+// The texts this program shows besides the captions and messages of its
+// tables' first rows: every one a row of the message table, looked up through
+// TranslateText in the current language. A language without texts (a code
+// other than "NL" and "ENG") gets the English ones, so that no box is empty.
+
+// The program's name as every box of ours is titled: "Zitklok" or "Sitclock".
+std::string ProgramTitle();
+
+// Looks key up and puts value in place of every placeholder named.
+std::string OwnMessage(const std::string &key,
+                       std::initializer_list<std::pair<const char *, std::string>> values = {});
+
+// "<operation> failed:" with the reason and the note that the program goes
+// on. A known operation is worded in the current language; the reason is the
+// system's own text.
+std::string FailureText(const std::string &operation, const std::string &reason);
+
+// Tells the person that the settings cannot be saved, and where, once per run
+// of the program: the program goes on with the settings it has, and a second
+// failure has nothing new to say.
+void ReportSettingsNotSaved(zk::Dialogs &dialogs, const zk::SettingsError &error);
+void ResetSettingsNoticeForTests();
