@@ -1,5 +1,6 @@
 #include "week/frmWeek.h"
 
+#include "activity_log/LogArchive.h"
 #include "activity_log/clsActionsDbase.h"
 #include "localisation/Module2.h"
 #include "localisation/QtTranslate.h"
@@ -16,6 +17,8 @@
 #include <QBoxLayout>
 #include <QPushButton>
 #include <QTimer>
+
+#include <filesystem>
 
 namespace {
 
@@ -126,8 +129,17 @@ void frmWeek::Reread()
         for (std::int16_t i = 1; i <= m_users.Count(); ++i)
             users.push_back(m_users.Item(i));
         zk::report::DailyTotals totals(std::move(users), m_monday, m_monday.Plus(6));
-        zk::report::ReportLog::Visit(m_actions,
-                                     [&](const zk::report::ReportRecord &r) { totals.Add(r); });
+        const auto add = [&](const zk::report::ReportRecord &r) { totals.Add(r); };
+        // An archive holds records that ended on or before the day of its cut,
+        // so only one cut in this week or later can hold some of this week.
+        const std::string stem = std::filesystem::path(m_actions.FileName()).stem().string();
+        for (const std::string &archive : zk::LogArchive::Beside(m_actions.FileName())) {
+            const std::string name = std::filesystem::path(archive).filename().string();
+            const auto cut = zk::report::ReportDay::Parse(name.substr(stem.size() + 1, 10));
+            if (cut && *cut >= m_monday)
+                zk::report::ReportLog::Visit(archive, add);
+        }
+        zk::report::ReportLog::Visit(m_actions, add);
         m_chart = std::make_unique<zk::report::WeekChart>(totals, m_monday);
     };
     if (m_guard)
