@@ -13,3 +13,5 @@ std::int64_t ClockSeconds(std::int64_t year, std::int64_t month, std::int64_t da
 std::int64_t ClockSeconds(const zk::LocalDateTime &t);
 // The clock in use now (zk::CurrentClock()).
 std::int64_t ClockSecondsNow();
+// The local date and time of a number of ClockSeconds.
+zk::LocalDateTime LocalFromClockSeconds(std::int64_t seconds);
