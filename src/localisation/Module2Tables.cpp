@@ -2,7 +2,9 @@
 
 #include "Version.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <string_view>
 
 namespace zk::translation {
@@ -99,17 +101,24 @@ constexpr Row kMessages[] = {
      "$user$ is busy for: $time$. Today's total: $time2$"},
 };
 
-template <std::size_t N>
-Rows Build(const Row (&rows)[N], Language language)
+// Messages of the desktop around the program: the tray icon's menu.
+constexpr Row kDesktopMessages[] = {
+    {"Zitklok openen", "Zitklok openen", "Open Sitclock"},
+    {"Zitklok afsluiten", "Zitklok afsluiten", "Exit Sitclock"},
+};
+
+template <std::size_t... N>
+Rows Build(Language language, const Row (&...blocks)[N])
 {
     Rows out;
-    out.reserve(N);
-    for (const Row &row : rows) {
+    out.reserve((N + ...));
+    auto add = [&](const Row &row) {
         std::string text(language == Language::NL ? row.nl : row.eng);
         if (row.withVersion)
             text += VersionText();
         out.emplace_back(std::string(row.key), std::move(text));
-    }
+    };
+    (std::for_each(std::begin(blocks), std::end(blocks), add), ...);
     return out;
 }
 
@@ -129,9 +138,10 @@ const Tables &AllTables()
     static const Tables tables = [] {
         Tables t;
         for (Language language : {Language::NL, Language::ENG}) {
-            t.rows[Index(Table::ControlNames, language)] = Build(kControlNames, language);
-            t.rows[Index(Table::ColumnKeys, language)] = Build(kColumnKeys, language);
-            t.rows[Index(Table::Messages, language)] = Build(kMessages, language);
+            t.rows[Index(Table::ControlNames, language)] = Build(language, kControlNames);
+            t.rows[Index(Table::ColumnKeys, language)] = Build(language, kColumnKeys);
+            t.rows[Index(Table::Messages, language)]
+                = Build(language, kMessages, kDesktopMessages);
         }
         for (std::size_t i = 0; i < t.rows.size(); ++i)
             t.maps[i] = Map(t.rows[i].begin(), t.rows[i].end());
