@@ -101,10 +101,17 @@ constexpr Row kMessages[] = {
      "$user$ is busy for: $time$. Today's total: $time2$"},
 };
 
-// Messages of the desktop around the program: the tray icon's menu.
+// Messages of the desktop around the program: the tray icon's menu, and the
+// notice for a session in which no activity can be seen.
 constexpr Row kDesktopMessages[] = {
     {"Zitklok openen", "Zitklok openen", "Open Sitclock"},
     {"Zitklok afsluiten", "Zitklok afsluiten", "Exit Sitclock"},
+    {"Auto Stop werkt niet", "Auto Stop werkt niet", "Auto stop does not work"},
+    {"Auto Stop werkt niet: Zitklok kan in deze sessie niet zien of de computer gebruikt wordt.",
+     "Auto Stop werkt niet: Zitklok kan in deze sessie niet zien of de computer gebruikt wordt. "
+     "Druk op \"Ik stop met computeren\" als je klaar bent.",
+     "Auto stop does not work: Sitclock cannot see in this session whether the computer is used. "
+     "Press \"I quit using the computer.\" when you are done."},
 };
 
 template <std::size_t... N>

@@ -1,23 +1,17 @@
 #include "tracking/PointerUnseenNotice.h"
 
-#include "localisation/gclsLanguageChange.h"
+#include "localisation/Module2.h"
 
-std::string PointerUnseenNoticeNL()
-{
-    return "Auto Stop werkt niet: Zitklok kan de muis in deze sessie niet zien.";
-}
+namespace {
+const char *const kNotice
+    = "Auto Stop werkt niet: Zitklok kan in deze sessie niet zien of de computer gebruikt wordt.";
+const char *const kTitle = "Auto Stop werkt niet";
+} // namespace
 
-std::string PointerUnseenNoticeENG()
-{
-    return "Auto stop does not work: Sitclock cannot see the mouse in this session.";
-}
+std::string PointerUnseenNoticeNL() { return TranslateTextNL(kNotice); }
 
-std::string PointerUnseenNotice()
-{
-    const std::string &language = gLanguageChange().GetLanguage();
-    if (language == "NL")
-        return PointerUnseenNoticeNL();
-    if (language == "ENG")
-        return PointerUnseenNoticeENG();
-    return {};
-}
+std::string PointerUnseenNoticeENG() { return TranslateTextENG(kNotice); }
+
+std::string PointerUnseenNotice() { return TranslateText(kNotice); }
+
+std::string PointerUnseenTitle() { return TranslateText(kTitle); }

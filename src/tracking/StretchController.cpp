@@ -301,10 +301,14 @@ void StretchController::FeedIdleWarning(std::int32_t &stillSeconds)
         // Keep the warning armed: should the pointer become visible, the
         // automatic stop works from then on.
         if (!m_pointerNoticeShown) {
+            // In the status bar alone nobody would see it: the main window is
+            // hidden while a stretch runs.
             m_pointerNoticeShown = true;
             const std::string notice = PointerUnseenNotice();
-            if (!notice.empty())
+            if (!notice.empty()) {
                 m_stateView.SetStatusText(notice);
+                m_dialogs.MessageBox(notice, PointerUnseenTitle(), zk::Dialogs::Icon::Information);
+            }
         }
         return;
     }

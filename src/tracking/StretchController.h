@@ -92,8 +92,8 @@ public:
     // UCMouseWatch1.Reset, called when a user's stretch begins.
     void SetMouseWatchReset(std::function<void()> reset) { m_mouseWatchReset = std::move(reset); }
     // Where the pointer comes from. While it reports CanSeeActivity() false
-    // the automatic stop does not act, and the status bar tells so once (at
-    // the first look during a user's stretch). Without a source the pointer
+    // the automatic stop does not act, and a message box and the status bar
+    // tell so once per start (at the first look during a user's stretch). Without a source the pointer
     // counts as seen.
     void SetPointerSource(const zk::PointerSource *pointer) { m_pointer = pointer; }
 

@@ -33,7 +33,7 @@ TEST(TranslationTables, BothLanguagesHaveTheSameRowsAndNoKeyTwice)
         }
         EXPECT_EQ(Keys(table, Language::NL), Keys(table, Language::ENG));
     }
-    EXPECT_EQ(TableRows(Table::Messages, Language::NL).size(), 19u + 2u);
+    EXPECT_EQ(TableRows(Table::Messages, Language::NL).size(), 19u + 4u);
     EXPECT_EQ(TableRows(Table::ColumnKeys, Language::ENG).size(), 5u);
     EXPECT_EQ(TableRows(Table::ControlNames, Language::ENG).size(), 28u);
 }
