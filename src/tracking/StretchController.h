@@ -93,8 +93,8 @@ public:
     void SetMouseWatchReset(std::function<void()> reset) { m_mouseWatchReset = std::move(reset); }
     // Where the pointer comes from. While it reports CanSeeActivity() false
     // the automatic stop does not act, and a message box and the status bar
-    // tell so once per start (at the first look during a user's stretch). Without a source the pointer
-    // counts as seen.
+    // tell so once per start (at the first look during a user's stretch).
+    // Without a source the pointer counts as seen.
     void SetPointerSource(const zk::PointerSource *pointer) { m_pointer = pointer; }
 
 private:

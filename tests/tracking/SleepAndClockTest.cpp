@@ -32,8 +32,8 @@ TEST_F(SleepAndClock, OnlyASleepStopsTheStretchAndEveryRecordIsRealTime)
         {"corrected -20 min", -1200, 0, false, true, 1, 60, "9:00-9:30 Anna|9:10-9:40 Anna|"},
         {"-20 min, then still", -1200, 0, false, false, 2, 30,
          "9:00-9:30 Anna|9:10-9:10 Anna|9:10-9:40 Idle|"},
-        {"8 h asleep, look first", 0, 8 * 3600, false, true, 2, 30, "9:00-9:30 Anna|9:30-18:00 Idle|"},
-        {"8 h asleep, tick first", 0, 8 * 3600, true, true, 2, 30, "9:00-9:30 Anna|9:30-18:00 Idle|"},
+        {"8 h asleep, look first", 0, 28800, false, true, 2, 30, "9:00-9:30 Anna|9:30-18:00 Idle|"},
+        {"8 h asleep, tick first", 0, 28800, true, true, 2, 30, "9:00-9:30 Anna|9:30-18:00 Idle|"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
