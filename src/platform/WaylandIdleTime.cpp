@@ -122,8 +122,8 @@ WaylandIdleTime::WaylandIdleTime()
     if (wl_display_roundtrip(d->display) < 0 || !d->seat)
         return;
     if (d->notifier) {
-        d->notification
-            = ext_idle_notifier_v1_get_idle_notification(d->notifier, kNotifyAfterMs, d->seat);
+        d->notification =
+            ext_idle_notifier_v1_get_idle_notification(d->notifier, kNotifyAfterMs, d->seat);
         ext_idle_notification_v1_add_listener(d->notification, &kExt, d.get());
     } else if (d->kwinIdle) {
         d->kwinTimeout = org_kde_kwin_idle_get_idle_timeout(d->kwinIdle, d->seat, kNotifyAfterMs);
@@ -131,8 +131,8 @@ WaylandIdleTime::WaylandIdleTime()
     } else {
         return;
     }
-    d->events = std::make_unique<QSocketNotifier>(wl_display_get_fd(d->display),
-                                                  QSocketNotifier::Read);
+    d->events =
+        std::make_unique<QSocketNotifier>(wl_display_get_fd(d->display), QSocketNotifier::Read);
     QObject::connect(d->events.get(), &QSocketNotifier::activated, d->events.get(),
                      [c = d.get()] { c->ReadEvents(); });
     wl_display_roundtrip(d->display);

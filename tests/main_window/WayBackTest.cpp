@@ -35,11 +35,10 @@ TEST_F(WayBack, WithoutATrayASecondStartBringsTheWindowForwardWithItsActivationT
     EXPECT_TRUE(form->isMinimized());
 
     QByteArray token = "none";
-    QObject::connect(&first, &SingleInstance::showRequested, form.get(),
-                     [&](const QByteArray &t) {
-                         token = t;
-                         form->UCTrayIcon1_First();
-                     });
+    QObject::connect(&first, &SingleInstance::showRequested, form.get(), [&](const QByteArray &t) {
+        token = t;
+        form->UCTrayIcon1_First();
+    });
     SingleInstance second(QString::fromStdString(dir.File("actions.dat")));
     ASSERT_TRUE(second.AskFirstToShow(2000, "launcher-42"));
     const QDeadlineTimer deadline(3000);

@@ -54,8 +54,8 @@ TEST_F(SleepAndClock, OnlyASleepStopsTheStretchAndEveryRecordIsRealTime)
         std::string records;
         for (std::size_t i = 0; i < Disk().size(); ++i) {
             const TimeFields f = Disk()[i];
-            records += Clock(f[3], f[4], f[5]) + "-" + Clock(f[9], f[10], f[11]) + " "
-                       + DescriptionOf(static_cast<std::int32_t>(i + 1)) + "|";
+            records += Clock(f[3], f[4], f[5]) + "-" + Clock(f[9], f[10], f[11]) + " " +
+                       DescriptionOf(static_cast<std::int32_t>(i + 1)) + "|";
         }
         EXPECT_EQ(records, row.records);
         ctl->btnEindigComputeren_Click();
