@@ -75,3 +75,16 @@ TEST_F(SleepAndClock, WithTheOptionOffASleepIsPartOfTheStretch)
     ASSERT_EQ(Disk().size(), 1u);
     EXPECT_EQ(Disk()[0], Fields({2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 17, 30, 0}));
 }
+
+TEST_F(SleepAndClock, AStartRightAfterASleepEndsTheRunningStretchAtTheLastMovement)
+{
+    ctl->NewRecord("Anna", false);
+    Minutes(30);
+    clock.Advance(8 * 3600);
+    ctl->NewRecord("Bert", false);
+    ASSERT_EQ(Disk().size(), 3u);
+    EXPECT_EQ(Disk()[0], Fields({2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 9, 30, 0}));
+    EXPECT_EQ(Disk()[1], Fields({2026, 12, 6, 9, 30, 0}, {2026, 12, 6, 17, 30, 0}));
+    EXPECT_EQ(DescriptionOf(2) + DescriptionOf(3), "IdleBert");
+    EXPECT_EQ(State(), 1);
+}
