@@ -102,7 +102,7 @@ int main(int argc, char *argv[])
         if (!instance.ErrorText().isEmpty())
             return GiveUp(dialogs, zk::FromQt(instance.ErrorText()));
         // Zitklok runs already on this log: it shows its window, we end.
-        if (!instance.AskFirstToShow())
+        if (!instance.AskFirstToShow(3000, qgetenv("XDG_ACTIVATION_TOKEN")))
             std::fprintf(stderr, "zitklok: already running, but it did not answer\n");
         return 0;
     }
@@ -130,7 +130,12 @@ int main(int argc, char *argv[])
     Form1 form(services);
     form.setWindowIcon(QApplication::windowIcon());
     QObject::connect(&instance, &zk::SingleInstance::showRequested, &form,
-                     [&form] { form.UCTrayIcon1_First(); });
+                     [&form](const QByteArray &activationToken) {
+                         // Qt's Wayland plugin activates with this token where it supports it.
+                         if (!activationToken.isEmpty())
+                             qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+                         form.UCTrayIcon1_First();
+                     });
     try {
         form.Form_Load();
     } catch (const std::exception &e) {

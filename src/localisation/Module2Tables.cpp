@@ -2,7 +2,9 @@
 
 #include "Version.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <string_view>
 
 namespace zk::translation {
@@ -150,9 +152,6 @@ constexpr Row kMessages[] = {
      "een nieuw logboek bij; er is niets verloren gegaan.",
      "The log was full (32767 records) and is kept as $file$. Sitclock keeps a new log from "
      "now on; nothing has been lost."},
-    {"Auto stop does not work: the mouse cannot be seen.",
-     "Auto Stop werkt niet: Zitklok kan de muis in deze sessie niet zien.",
-     "Auto stop does not work: Sitclock cannot see the mouse in this session."},
     {"Cannot add $user$: the list already holds 100 users.",
      "$user$ kan niet worden toegevoegd: de lijst heeft al 100 gebruikers.",
      "Cannot add $user$: the list already holds 100 users."},
@@ -168,17 +167,30 @@ constexpr Row kMessages[] = {
      "The folder $file$ cannot be written: $why$."},
 };
 
-template <std::size_t N>
-Rows Build(const Row (&rows)[N], Language language)
+// Messages of the desktop around the program: the tray icon's menu, and the
+// notice for a session in which no activity can be seen.
+constexpr Row kDesktopMessages[] = {
+    {"Zitklok openen", "Zitklok openen", "Open Sitclock"},
+    {"Zitklok afsluiten", "Zitklok afsluiten", "Exit Sitclock"},
+    {"Auto Stop werkt niet: Zitklok kan in deze sessie niet zien of de computer gebruikt wordt.",
+     "Auto Stop werkt niet: Zitklok kan in deze sessie niet zien of de computer gebruikt wordt. "
+     "Druk op \"Ik stop met computeren\" als je klaar bent.",
+     "Auto stop does not work: Sitclock cannot see in this session whether the computer is used. "
+     "Press \"I quit using the computer.\" when you are done."},
+};
+
+template <std::size_t... N>
+Rows Build(Language language, const Row (&...blocks)[N])
 {
     Rows out;
-    out.reserve(N);
-    for (const Row &row : rows) {
+    out.reserve((N + ...));
+    auto add = [&](const Row &row) {
         std::string text(language == Language::NL ? row.nl : row.eng);
         if (row.withVersion)
             text += VersionText();
         out.emplace_back(std::string(row.key), std::move(text));
-    }
+    };
+    (std::for_each(std::begin(blocks), std::end(blocks), add), ...);
     return out;
 }
 
@@ -198,9 +210,10 @@ const Tables &AllTables()
     static const Tables tables = [] {
         Tables t;
         for (Language language : {Language::NL, Language::ENG}) {
-            t.rows[Index(Table::ControlNames, language)] = Build(kControlNames, language);
-            t.rows[Index(Table::ColumnKeys, language)] = Build(kColumnKeys, language);
-            t.rows[Index(Table::Messages, language)] = Build(kMessages, language);
+            t.rows[Index(Table::ControlNames, language)] = Build(language, kControlNames);
+            t.rows[Index(Table::ColumnKeys, language)] = Build(language, kColumnKeys);
+            t.rows[Index(Table::Messages, language)]
+                = Build(language, kMessages, kDesktopMessages);
         }
         for (std::size_t i = 0; i < t.rows.size(); ++i)
             t.maps[i] = Map(t.rows[i].begin(), t.rows[i].end());

@@ -4,6 +4,7 @@
 #include "activity_log/clsActionsDbase.h"
 #include "localisation/LanguageListener.h"
 #include "localisation/OwnMessages.h"
+#include "localisation/Module2.h"
 #include "localisation/QtTranslate.h"
 #include "localisation/gclsLanguageChange.h"
 #include "log_view/FilterSelection.h"
@@ -62,6 +63,7 @@ Form1::Form1(Form1Services services, QWidget *parent)
 
     m_trayFirst = m_services.tray.First.Connect([this] { UCTrayIcon1_First(); });
     m_trayThird = m_services.tray.Third.Connect([this] { UCTrayIcon1_Third(); });
+    m_trayExit = m_services.tray.Exit.Connect([this] { mnuExit_Click(); });
 
     // The desktop's session ends: let the window close instead of hiding it.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { m_endingSession = true; });
@@ -73,6 +75,7 @@ Form1::~Form1()
     m_mouseResetIdle.Disconnect();
     m_trayFirst.Disconnect();
     m_trayThird.Disconnect();
+    m_trayExit.Disconnect();
     m_usersChange.Disconnect();
     // The log list and the start window hold the store and the user list;
     // they go before them.
@@ -256,8 +259,11 @@ void Form1::Form_Load()
     UCWatchActionsDbase1->Constructor(*m_actions, "-Idle", *m_users);
     // 9
     UpdateResourcesForm1();
-    // 10
-    HideMainWindow();
+    // 10: without a tray the window stays in sight; nothing else leads back to it.
+    if (m_services.tray.Available())
+        hide();
+    else
+        showNormal();
     // 11
     if (GetProgramEnabled())
         ShowStartWindow();
@@ -295,6 +301,8 @@ void Form1::Guard(const std::string &operation, const std::function<void()> &bod
 void Form1::UpdateResourcesForm1()
 {
     TranslateWindow(this);
+    m_services.tray.SetMenuTexts(TranslateText("Zitklok openen"),
+                                 TranslateText("Zitklok afsluiten"));
     UpdateComboFilter();
     mnuLanguageDutch->setChecked(gLanguageChange().GetLanguage() == "NL");
     mnuLanguageEnglish->setChecked(gLanguageChange().GetLanguage() == "ENG");

@@ -31,8 +31,8 @@ class frmWeek;
 // store, the user list, the stretch controller with both warnings and the
 // action state, the mouse watch, the log list and the tray icon's handlers.
 // It is hidden most of the time and lives in the tray; where the desktop has
-// no tray it is minimised instead of hidden, so that the stop button stays
-// within reach.
+// no tray it is shown at start-up and minimised instead of hidden, so that
+// the stop button stays within reach (a second start brings it forward).
 //
 // Every click, tick and notification handler shows a failure in a message
 // box naming what failed, and the program goes on (see EventLoopGuard.h).
@@ -149,6 +149,7 @@ private:
     zk::Signal<>::Connection m_usersChange;
     zk::Signal<>::Connection m_trayFirst;
     zk::Signal<>::Connection m_trayThird;
+    zk::Signal<>::Connection m_trayExit;
     zk::Signal<std::int32_t &>::Connection m_mouseIdle;
     zk::Signal<>::Connection m_mouseResetIdle;
 };

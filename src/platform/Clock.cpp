@@ -1,5 +1,6 @@
 #include "platform/Clock.h"
 
+#include <chrono>
 #include <ctime>
 
 namespace zk {
@@ -15,6 +16,21 @@ public:
         localtime_r(&now, &local);
         return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                 local.tm_hour,        local.tm_min,     local.tm_sec};
+    }
+
+    std::int64_t SteadySeconds() const override
+    {
+#ifdef CLOCK_BOOTTIME
+        timespec boot{};
+        if (clock_gettime(CLOCK_BOOTTIME, &boot) == 0)
+            return static_cast<std::int64_t>(boot.tv_sec);
+#endif
+        // Elsewhere the steady clock is the best there is; a sleep then looks
+        // like a jump of the wall clock, which splits the running record
+        // instead of stopping it.
+        return std::chrono::duration_cast<std::chrono::seconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
     }
 };
 

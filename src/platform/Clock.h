@@ -17,11 +17,18 @@ struct LocalDateTime
 
 // Source of "now". Tracking code never asks the operating system directly, so
 // that tests can drive whole stretches of use with a fake clock.
+//
+// Two clocks: the local wall clock, which people and summer time set, and a
+// steady one that only ever runs forward and keeps counting while the machine
+// sleeps (CLOCK_BOOTTIME). Comparing the two tells a sleep from a clock that
+// was set.
 class Clock
 {
 public:
     virtual ~Clock() = default;
     virtual LocalDateTime Now() const = 0;
+    // Seconds from an arbitrary start; only differences count.
+    virtual std::int64_t SteadySeconds() const = 0;
 };
 
 // The clock in use by the whole program: the system's local time unless

@@ -2,6 +2,9 @@
 
 #include "platform/IdleTimeActivity.h"
 #include "platform/IdleTimeSource.h"
+#ifdef ZITKLOK_WAYLAND_IDLE
+#include "platform/WaylandIdleTime.h"
+#endif
 
 #include <QCursor>
 #include <QDBusConnection>
@@ -50,10 +53,19 @@ private:
 
 } // namespace
 
+bool QtPointerSource::WaylandSession()
+{
+    // Under XWayland Qt's platform is "xcb", yet the pointer it reports only
+    // moves over X11 windows: the session decides, not the platform plugin.
+    return QGuiApplication::platformName() == QLatin1String("wayland")
+           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+           || qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
+}
+
 QtPointerSource::QtPointerSource()
 {
     m_steady.start();
-    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+    if (!WaylandSession())
         return;
     m_mutter = std::make_unique<DBusIdleTime>(
         "org.gnome.Mutter.IdleMonitor", "/org/gnome/Mutter/IdleMonitor/Core",
@@ -62,8 +74,12 @@ QtPointerSource::QtPointerSource()
     m_screenSaver = std::make_unique<DBusIdleTime>(
         "org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver",
         "org.freedesktop.ScreenSaver", "GetSessionIdleTime", 1000);
+#ifdef ZITKLOK_WAYLAND_IDLE
+    m_wayland = std::make_unique<WaylandIdleTime>();
+#endif
     m_activity = std::make_unique<IdleTimeActivity>(
-        std::vector<IdleTimeSource *>{m_mutter.get(), m_screenSaver.get()}, m_steady.elapsed());
+        std::vector<IdleTimeSource *>{m_mutter.get(), m_wayland.get(), m_screenSaver.get()},
+        m_steady.elapsed());
 }
 
 QtPointerSource::~QtPointerSource() = default;

@@ -11,7 +11,8 @@
 namespace zk {
 
 namespace {
-const QByteArray kShowRequest = "show\n";
+// "show", a space and the token when there is one, and a new line.
+const QByteArray kShowRequest = "show";
 }
 
 SingleInstance::SingleInstance(const QString &logPath, QObject *parent)
@@ -73,15 +74,22 @@ void SingleInstance::OnNewConnection()
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             while (socket->canReadLine()) {
-                if (socket->readLine() == kShowRequest)
-                    emit showRequested();
+                const QByteArray line = socket->readLine().chopped(1);
+                if (line == kShowRequest)
+                    emit showRequested({});
+                else if (line.startsWith(kShowRequest + ' '))
+                    emit showRequested(line.mid(kShowRequest.size() + 1));
             }
         });
     }
 }
 
-bool SingleInstance::AskFirstToShow(int timeoutMs)
+bool SingleInstance::AskFirstToShow(int timeoutMs, const QByteArray &activationToken)
 {
+    QByteArray request = kShowRequest;
+    if (!activationToken.isEmpty() && !activationToken.contains('\n'))
+        request += ' ' + activationToken;
+    request += '\n';
     // The first program may be between taking its lock and listening: retry
     // until the deadline.
     const QDeadlineTimer deadline(timeoutMs);
@@ -90,7 +98,7 @@ bool SingleInstance::AskFirstToShow(int timeoutMs)
         socket.connectToServer(ServerName());
         if (socket.waitForConnected(
                 static_cast<int>(std::max<qint64>(1, deadline.remainingTime())))) {
-            socket.write(kShowRequest);
+            socket.write(request);
             const bool written = socket.waitForBytesWritten(
                 static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
             socket.disconnectFromServer();

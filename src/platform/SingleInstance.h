@@ -26,9 +26,11 @@ public:
     // Takes the lock and starts listening. False when another program holds
     // the lock, or the lock file cannot be made (ErrorText tells why).
     bool TryBecomeFirst();
-    // Asks the first program to show its main window; false when it could not
-    // be reached within timeoutMs.
-    bool AskFirstToShow(int timeoutMs = 3000);
+    // Asks the first program to show its main window, handing on the
+    // activation token the launcher gave this start (Wayland's
+    // XDG_ACTIVATION_TOKEN, may be empty) so that the desktop lets it come
+    // forward; false when it could not be reached within timeoutMs.
+    bool AskFirstToShow(int timeoutMs = 3000, const QByteArray &activationToken = {});
 
     QString LockPath() const { return m_logPath + ".lock"; }
     QString ServerName() const;
@@ -38,8 +40,8 @@ public:
     static QString ServerNameFor(const QString &logPath);
 
 signals:
-    // A later start asked for the main window.
-    void showRequested();
+    // A later start asked for the main window, with its activation token.
+    void showRequested(const QByteArray &activationToken);
 
 private:
     void OnNewConnection();

@@ -12,18 +12,16 @@ void MouseIdleCounter::AddStillness(std::int64_t seconds)
     m_idle = static_cast<std::int32_t>(sum > top ? top : (sum < bottom ? bottom : sum));
 }
 
-void MouseIdleCounter::Look(const zk::PointerPosition &position, std::int64_t nowSeconds)
+void MouseIdleCounter::Look(const zk::PointerPosition &position, std::int64_t steadySeconds)
 {
     const bool moved = !(position == m_last);
-    const bool late = m_lastLook && nowSeconds - *m_lastLook > m_lateLook;
-    const std::int64_t gap = m_lastLook ? nowSeconds - *m_lastLook : 0;
+    const ClockJumpWatch::Step step = m_looks.Observe({steadySeconds, steadySeconds});
     m_last = position;
-    m_lastLook = nowSeconds;
 
-    if (late) {
+    if (step.slept) {
         // The machine slept (or the program was stopped in a debugger): nobody
         // can say when the pointer moved, so the gap is stillness that ends now.
-        AddStillness(gap);
+        AddStillness(step.elapsed);
         Idle.Emit(m_idle);
         if (moved) {
             m_idle = 0;

@@ -2,9 +2,9 @@
 
 #include "core/Signal.h"
 #include "platform/PointerSource.h"
+#include "tracking/ClockJumpWatch.h"
 
 #include <cstdint>
-#include <optional>
 
 // What the mouse watch does at one look at the pointer, without the timer and
 // the picture, so that whole stretches can be driven by a fake pointer.
@@ -14,23 +14,24 @@
 // ResetIdle. Every look then raises Idle with the counter (by reference).
 //
 // Sleep and resume: a look that comes more than LateLookSeconds after the
-// previous one (by the clock) counts the whole gap as stillness, whatever the
-// pointer did meanwhile: the counter grows by the gap and Idle is raised with
-// it first; when the pointer has moved, ResetIdle and a second Idle (with 0)
-// follow. A clock that went back is not a gap: that look counts as usual.
+// previous one by the steady clock (a sleep, ClockJumpWatch) counts the whole
+// gap as stillness, whatever the pointer did meanwhile: the counter grows by
+// the gap and Idle is raised with it first; when the pointer has moved,
+// ResetIdle and a second Idle (with 0) follow. The wall clock plays no part:
+// setting it never makes a look late.
 class MouseIdleCounter
 {
 public:
-    // nowSeconds: the clock at the look, in ClockSeconds.
-    void Look(const zk::PointerPosition &position, std::int64_t nowSeconds);
+    // steadySeconds: the steady clock at the look (zk::Clock::SteadySeconds).
+    void Look(const zk::PointerPosition &position, std::int64_t steadySeconds);
     // Counter to 0; raises nothing and keeps the last position.
     void Reset() { m_idle = 0; }
 
     std::int32_t ScanRateInSeconds() const { return m_scanRate; }
     void ScanRateInSeconds(std::int32_t seconds) { m_scanRate = seconds; }
     // 600 unless set; the main window keeps it equal to the idle limit.
-    std::int32_t LateLookSeconds() const { return m_lateLook; }
-    void LateLookSeconds(std::int32_t seconds) { m_lateLook = seconds; }
+    std::int32_t LateLookSeconds() const { return m_looks.SleepSeconds(); }
+    void LateLookSeconds(std::int32_t seconds) { m_looks.SleepSeconds(seconds); }
 
     std::int32_t IdleCounter() const { return m_idle; }
     zk::PointerPosition LastPosition() const { return m_last; }
@@ -44,7 +45,6 @@ private:
 
     std::int32_t m_idle = 0;
     std::int32_t m_scanRate = 1;
-    std::int32_t m_lateLook = 600;
     zk::PointerPosition m_last{0, 0};
-    std::optional<std::int64_t> m_lastLook;
+    ClockJumpWatch m_looks;
 };

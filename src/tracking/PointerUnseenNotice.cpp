@@ -1,22 +1,14 @@
 #include "tracking/PointerUnseenNotice.h"
 
 #include "localisation/Module2.h"
-#include "localisation/gclsLanguageChange.h"
 
 namespace {
-const char kNotice[] = "Auto stop does not work: the mouse cannot be seen.";
-}
+const char *const kNotice
+    = "Auto Stop werkt niet: Zitklok kan in deze sessie niet zien of de computer gebruikt wordt.";
+} // namespace
 
 std::string PointerUnseenNoticeNL() { return TranslateTextNL(kNotice); }
 
 std::string PointerUnseenNoticeENG() { return TranslateTextENG(kNotice); }
 
-std::string PointerUnseenNotice()
-{
-    const std::string &language = gLanguageChange().GetLanguage();
-    if (language == "NL")
-        return PointerUnseenNoticeNL();
-    if (language == "ENG")
-        return PointerUnseenNoticeENG();
-    return {};
-}
+std::string PointerUnseenNotice() { return TranslateText(kNotice); }

@@ -43,6 +43,12 @@ std::int64_t Seconds(const clsTimePoint &tp)
     return ClockSeconds(tp.Year(), tp.Month(), tp.Day(), tp.Hour(), tp.Minute(), tp.Seconds());
 }
 
+void SetTimePoint(clsTimePoint &tp, const zk::LocalDateTime &t)
+{
+    tp.SetDay(t.year, t.month, t.day);
+    tp.SetTime(t.hour, t.minute, t.second);
+}
+
 std::int32_t ToInt32Clamped(std::int64_t v)
 {
     constexpr std::int64_t top = std::numeric_limits<std::int32_t>::max();
@@ -80,9 +86,36 @@ bool StretchController::PointerSeen() const
     return m_pointer == nullptr || m_pointer->CanSeeActivity();
 }
 
-void StretchController::NoteAlive(std::int64_t now)
+ClockJumpWatch::Step StretchController::CheckClock()
 {
-    m_lastAlive = now;
+    m_clockWatch.SleepSeconds(elapsedwarningMouseIdle().TimeTillWarning());
+    const ClockJumpWatch::Step step = m_clockWatch.Observe(ClockJumpWatch::Now());
+    if (step.shift != 0)
+        FollowClockJump(step);
+    return step;
+}
+
+void StretchController::FollowClockJump(const ClockJumpWatch::Step &step)
+{
+    if (m_actionState && m_actionState->LastActivity().Year() != 0) {
+        clsTimePoint &last = m_actionState->LastActivity();
+        SetTimePoint(last, LocalFromClockSeconds(Seconds(last) + step.shift));
+    }
+    if (m_currentRecordNr <= 0)
+        return;
+    const std::int16_t saved = zk::CheckedToInt16(actions.RecordNr());
+    actions.RecordNr(m_currentRecordNr);
+    clsTimePoint at;
+    SetTimePoint(at, LocalFromClockSeconds(step.localBefore));
+    SetEndToTimePointKeepingOrder(at);
+    const std::string description = actions.Description();
+    actions.RecordNr(AppendPosition());
+    m_currentRecordNr = zk::CheckedToInt16(actions.RecordNr());
+    SetTimePoint(at, LocalFromClockSeconds(step.localBefore + step.shift));
+    actions.SetStartTimeToTimePoint(at);
+    actions.SetEndTimeToNow();
+    actions.Description(description);
+    actions.RecordNr(saved);
 }
 
 std::int64_t StretchController::RecordStartSeconds() const
@@ -139,6 +172,13 @@ void StretchController::EndCurrentRecord(const clsTimePoint *EndTP)
 void StretchController::NewRecord(const std::string &Description, bool SetToIdle,
                                   const clsTimePoint *StartTP)
 {
+    const ClockJumpWatch::Step step = CheckClock();
+    if (step.slept && m_currentRecordNr > 0) {
+        // A start right after a resume: the sleep was no use of the stretch
+        // that ran.
+        std::int32_t still = ToInt32Clamped(step.elapsed);
+        FeedIdleWarning(still);
+    }
     EndCurrentRecord();
 
     const std::int16_t saved = zk::CheckedToInt16(actions.RecordNr());
@@ -200,6 +240,7 @@ void StretchController::btnStartComputeren_Click()
 
 void StretchController::btnEindigComputeren_Click()
 {
+    CheckClock();
     if (m_currentRecordNr == 0)
         return;
     const std::int16_t saved = zk::CheckedToInt16(actions.RecordNr());
@@ -227,29 +268,15 @@ void StretchController::btnEindigComputeren_Click()
     }
 }
 
-void StretchController::ContinueAfterClockSetBack()
-{
-    // Cursor on the running record, whose end lies after "now". It keeps that
-    // end; the stretch goes on in a new record from now with the same text.
-    const std::string description = actions.Description();
-    actions.RecordNr(AppendPosition());
-    m_currentRecordNr = zk::CheckedToInt16(actions.RecordNr());
-    actions.SetStartTimeToNow();
-    actions.SetEndTimeToNow();
-    actions.Description(description);
-}
-
 void StretchController::Timer1_Tick()
 {
-    const std::int64_t now = ClockSecondsNow();
-    const std::optional<std::int64_t> previous = m_lastAlive;
-    NoteAlive(now);
+    const ClockJumpWatch::Step step = CheckClock();
     if (m_currentRecordNr <= 0)
         return;
 
-    if (previous && now - *previous > elapsedwarningMouseIdle().TimeTillWarning()) {
+    if (step.slept) {
         // Woken from a sleep before the mouse watch noticed: the gap was no use.
-        std::int32_t still = ToInt32Clamped(now - *previous);
+        std::int32_t still = ToInt32Clamped(step.elapsed);
         FeedIdleWarning(still);
         if (m_currentRecordNr <= 0)
             return;
@@ -257,11 +284,7 @@ void StretchController::Timer1_Tick()
 
     const std::int16_t saved = zk::CheckedToInt16(actions.RecordNr());
     actions.RecordNr(m_currentRecordNr);
-    if (now < RecordEndSeconds()) {
-        ContinueAfterClockSetBack();
-    } else {
-        actions.SetEndTimeToNow();
-    }
+    SetEndToNowKeepingOrder();
     const std::int16_t running = m_currentRecordNr;
 
     const std::int32_t today = m_view.GetTodayTimeFromUser(m_currentUser);
@@ -302,10 +325,14 @@ void StretchController::FeedIdleWarning(std::int32_t &stillSeconds)
         // Keep the warning armed: should the pointer become visible, the
         // automatic stop works from then on.
         if (!m_pointerNoticeShown) {
+            // In the status bar alone nobody would see it: the main window is
+            // hidden while a stretch runs.
             m_pointerNoticeShown = true;
             const std::string notice = PointerUnseenNotice();
-            if (!notice.empty())
+            if (!notice.empty()) {
                 m_stateView.SetStatusText(notice);
+                m_dialogs.MessageBox(notice, ProgramTitle(), zk::Dialogs::Icon::Information);
+            }
         }
         return;
     }
@@ -314,13 +341,14 @@ void StretchController::FeedIdleWarning(std::int32_t &stillSeconds)
 
 void StretchController::MouseWatch_Idle(std::int32_t &lastResetIdle)
 {
-    NoteAlive(ClockSecondsNow());
+    // A sleep is already in the count (the mouse watch's late look).
+    CheckClock();
     FeedIdleWarning(lastResetIdle);
 }
 
 void StretchController::MouseWatch_ResetIdle()
 {
-    NoteAlive(ClockSecondsNow());
+    CheckClock();
     ActionState().LastActivity().SetTimeFromClock();
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/Signal.h"
+#include "tracking/ClockJumpWatch.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 class ActionStateView;
@@ -33,21 +33,17 @@ class PointerSource;
 // would be number 32768 goes into a new log instead, the full one being kept
 // aside under a dated name (zk::LogArchive), and a message box names it.
 //
-// The clock set back: no operation lets a record end before its start.
-// Writing "end = now" never moves an end backwards (the end already written
-// stays); a minute tick that finds the clock behind the running record's end
-// closes that record there and starts a new one with the same description at
-// the new "now", so that time after the jump is still logged and the daily
-// total never goes negative. The "Idle" record of an automatic stop starts no
-// later than now.
-//
-// Sleep and resume: a minute tick that comes more than the idle limit
-// (TimeTillWarning of elapsedwarningMouseIdle) after the previous tick or
-// look of the mouse watch counts the gap as stillness of the pointer, as the
-// mouse watch does at its own late look. Whichever of the two runs first after
-// a resume, the stretch ends at LastActivity (option on) before a tick can
-// count the sleep as use. A forward jump of the clock by more than that limit
-// looks the same and is treated the same.
+// Sleep and the wall clock (ClockJumpWatch, at every tick, look, start and
+// stop): a minute tick or a start that comes more than the idle limit
+// (TimeTillWarning of elapsedwarningMouseIdle) after the previous reading by
+// the steady clock counts the gap as stillness of the pointer, as the mouse
+// watch does at its own late look; whichever runs first after a resume, the
+// stretch ends at LastActivity (option on) before the sleep can count as use.
+// A jump of the wall clock (summer time, a correction) is neither: the running
+// record ends at the last local time before the jump and the stretch goes on
+// in a new record with the same description from the first local time after
+// it, so every record's length is real time used; LastActivity moves with the
+// clock. No operation lets a record end before its start.
 class StretchController
 {
 public:
@@ -100,9 +96,9 @@ public:
     // UCMouseWatch1.Reset, called when a user's stretch begins.
     void SetMouseWatchReset(std::function<void()> reset) { m_mouseWatchReset = std::move(reset); }
     // Where the pointer comes from. While it reports CanSeeActivity() false
-    // the automatic stop does not act, and the status bar tells so once (at
-    // the first look during a user's stretch). Without a source the pointer
-    // counts as seen.
+    // the automatic stop does not act, and a message box and the status bar
+    // tell so once per start (at the first look during a user's stretch).
+    // Without a source the pointer counts as seen.
     void SetPointerSource(const zk::PointerSource *pointer) { m_pointer = pointer; }
 
     // The most records a log holds; the next stretch starts a new log.
@@ -112,12 +108,12 @@ private:
     std::int32_t AppendPosition();
     void TellOfArchive();
     bool PointerSeen() const;
-    void NoteAlive(std::int64_t now);
+    ClockJumpWatch::Step CheckClock();
+    void FollowClockJump(const ClockJumpWatch::Step &step);
     void SetEndToNowKeepingOrder();
     void SetEndToTimePointKeepingOrder(const clsTimePoint &tp);
     std::int64_t RecordStartSeconds() const;
     std::int64_t RecordEndSeconds() const;
-    void ContinueAfterClockSetBack();
     void FeedIdleWarning(std::int32_t &stillSeconds);
 
     clsActionsDbase &actions;
@@ -143,4 +139,6 @@ private:
     std::string m_archive;
     // Clock of the latest minute tick or mouse look, to tell a sleep.
     std::optional<std::int64_t> m_lastAlive;
+//
+    ClockJumpWatch m_clockWatch;
 };

@@ -2,7 +2,7 @@
 
 #include "platform/PointerSource.h"
 #include "time/OverflowError.h"
-#include "tracking/ClockSeconds.h"
+#include "platform/Clock.h"
 
 #include <QPalette>
 #include <QTimer>
@@ -60,5 +60,5 @@ void UCMouseWatch::Timer1_Timer()
     const QRect inner = contentsRect();
     picMouse->move(inner.left() + Proportion(inner.width(), position.x, screen.width),
                    inner.top() + Proportion(inner.height(), position.y, screen.height));
-    m_counter.Look(position, ClockSecondsNow());
+    m_counter.Look(position, zk::CurrentClock().SteadySeconds());
 }

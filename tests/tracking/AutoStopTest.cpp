@@ -107,6 +107,9 @@ TEST_F(AutoStop, AnUnseenPointerStopsNothingAndIsToldOnce)
     EXPECT_EQ(ctl->currentRecordNr(), 1);
     EXPECT_EQ(stateView.statusWrites, 1);
     EXPECT_EQ(stateView.statusText, PointerUnseenNoticeENG());
+    ASSERT_EQ(dialogs.calls.size(), 1u); // the status bar of a hidden window is not seen
+    EXPECT_EQ(dialogs.calls[0].text, PointerUnseenNoticeENG());
+    EXPECT_EQ(dialogs.calls[0].title, "Sitclock");
     Language("NL");
     EXPECT_EQ(PointerUnseenNotice(), PointerUnseenNoticeNL());
     Language("XX");

@@ -55,7 +55,7 @@ protected:
 
     void Language(const std::string &code) { gLanguageChange().Change(code); }
 
-    void Look() { watch.Look(pointer.position, ClockSecondsNow()); }
+    void Look() { watch.Look(pointer.position, clock.SteadySeconds()); }
     // Ten seconds pass, then the watch looks; moving nudges the pointer first.
     void Looks(int count, bool moving)
     {
