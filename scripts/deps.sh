@@ -7,6 +7,8 @@ ZK_PACKAGES+=(trayer imagemagick)
 ZK_PACKAGES+=(qt6-svg-dev)
 # fuzz/run.sh: clang with libFuzzer and its sanitizer runtimes.
 ZK_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# scripts/coverage.sh: the coverage summary.
+ZK_COVERAGE_PACKAGES=(gcovr)
 
 zk_ensure_packages() {
     local missing=()
