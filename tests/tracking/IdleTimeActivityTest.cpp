@@ -8,51 +8,38 @@ namespace {
 class FakeIdleTime : public zk::IdleTimeSource
 {
 public:
-    std::optional<std::uint64_t> IdleMilliseconds() override
-    {
-        ++asked;
-        return answer;
-    }
+    std::optional<std::uint64_t> IdleMilliseconds() override { return ++asked, answer; }
     std::optional<std::uint64_t> answer;
     int asked = 0;
 };
 
-} // namespace
-
-TEST(IdleTimeActivity, InputSinceTheLastLookChangesThePosition)
+// Input since the last look moves the position; the second source answers when the first
+// cannot, and with neither the activity cannot be seen.
+TEST(IdleTimeActivity, InputSinceTheLastLookMovesThePosition)
 {
-    FakeIdleTime mutter, screenSaver;
-    mutter.answer = 5000;
-    zk::IdleTimeActivity a({&mutter, &screenSaver}, 0);
-    EXPECT_TRUE(a.CanSeeActivity());
-    const zk::ScreenSize screen{1920, 1080};
-    const zk::PointerPosition first = a.Look(10000, screen);
-    mutter.answer = 15000 + 20000; // no input: idle grew with the time
-    EXPECT_EQ(a.Look(30000, screen), first);
-    mutter.answer = 3000; // input 3 s ago
-    const zk::PointerPosition moved = a.Look(40000, screen);
-    EXPECT_NE(moved, first);
-    mutter.answer = 9000; // input right after the previous look, idle since
-    EXPECT_NE(a.Look(50000, screen), moved);
-    EXPECT_EQ(screenSaver.asked, 0);
-}
-
-TEST(IdleTimeActivity, FallsBackToTheSecondSourceAndReportsWhenNoneAnswers)
-{
-    FakeIdleTime mutter, screenSaver;
+    const struct
     {
-        zk::IdleTimeActivity none({&mutter, &screenSaver}, 0);
-        EXPECT_FALSE(none.CanSeeActivity());
-        const zk::PointerPosition p = none.Look(10000, {800, 600});
-        EXPECT_EQ(none.Look(20000, {800, 600}), p);
-        EXPECT_FALSE(none.CanSeeActivity());
+        std::optional<std::uint64_t> first, second;
+        long long at;
+        bool moved, canSee;
+    } looks[] = {
+        {5000, {}, 10000, false, true},  {35000, {}, 30000, false, true}, // idle grew with time
+        {3000, {}, 40000, true, true},   {9999, {}, 50000, true, true},   // input 3 s ago; 1 ms
+        {10000, {}, 60000, false, true}, {{}, 0, 70000, true, true},      // exactly the gap
+        {{}, 10000, 80000, false, true}, {{}, {}, 90000, false, false},
+    };
+    FakeIdleTime first, second;
+    zk::IdleTimeActivity a({&first, &second}, 0);
+    zk::PointerPosition last = a.Look(0, {1920, 1080});
+    for (const auto &look : looks) {
+        SCOPED_TRACE(look.at);
+        first.answer = look.first;
+        second.answer = look.second;
+        const zk::PointerPosition now = a.Look(look.at, {1920, 1080});
+        EXPECT_EQ(now != last, look.moved);
+        EXPECT_EQ(a.CanSeeActivity(), look.canSee);
+        last = now;
     }
-    screenSaver.answer = 0;
-    zk::IdleTimeActivity a({&mutter, &screenSaver}, 0);
-    EXPECT_TRUE(a.CanSeeActivity());
-    const zk::PointerPosition p = a.Look(10000, {800, 600});
-    EXPECT_NE(a.Look(20000, {800, 600}), p); // idle 0 after 10 s: input
-    screenSaver.answer.reset();
-    a.Look(30000, {800, 600});
-    EXPECT_FALSE(a.CanSeeActivity());
 }
+
+} // namespace

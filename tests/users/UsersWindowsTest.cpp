@@ -51,15 +51,12 @@ protected:
 
 TEST_F(UsersWindowsTest, StartWindowLayoutFollowsTheList)
 {
-    struct Case
+    const struct
     {
         std::string stored;
-        int buttons;
-        int editTop;
-        int outer;
-    };
-    for (const Case &c : {Case{"", 0, 64, 125}, Case{"Anna", 1, 64, 125},
-                          Case{"Anna|Piet|Joop", 3, 160, 221}}) {
+        int buttons, editTop, outer;
+    } cases[] = {{"", 0, 64, 125}, {"Anna", 1, 64, 125}, {"Anna|Piet|Joop", 3, 160, 221}};
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.stored);
         Store(c.stored);
         clsUsers users;
@@ -76,7 +73,6 @@ TEST_F(UsersWindowsTest, StartWindowLayoutFollowsTheList)
         EXPECT_EQ(w.height(), c.outer - frmStart::kFrameHeight);
         EXPECT_EQ(w.width(), 169);
         EXPECT_FALSE(w.Scrolling());
-        EXPECT_EQ(w.windowTitle(), "Who is starting?");
     }
 }
 
@@ -135,10 +131,8 @@ TEST_F(UsersWindowsTest, EditDialogAddsDuplicateAndRemovesTheSelectedEntry)
     ASSERT_EQ(list->count(), 3);
     EXPECT_TRUE(list->selectedItems().isEmpty());
 
-    // Nothing selected: the button does nothing.
-    remove->click();
+    remove->click(); // nothing selected: nothing happens
     EXPECT_EQ(users.Count(), 3);
-
     list->item(2)->setSelected(true);
     EXPECT_EQ(remove->text(), "Remove user: Anna");
     remove->click();
