@@ -11,6 +11,7 @@
 #include "support/FakeSettings.h"
 #include "support/FakeTrayIcon.h"
 #include "support/FixedMonthNames.h"
+#include "support/LogBytes.h"
 #include "support/TempDir.h"
 #include "tracking/StretchController.h"
 #include "tracking/clsElapsedWarning.h"
@@ -55,29 +56,10 @@ public:
     }
 };
 
-// One record of actions.dat as the file holds it: twelve little-endian 32-bit
-// fields, then the description rotated right by two bits per byte, a 0x00
-// terminator and spaces up to 100 bytes.
-inline std::string RecordBytes(std::array<std::int32_t, 6> start, std::array<std::int32_t, 6> end,
+inline std::string Stretch(std::array<std::int32_t, 6> start, std::array<std::int32_t, 6> end,
                                const std::string &description)
 {
-    std::string out;
-    auto put = [&](std::int32_t v) {
-        const auto u = static_cast<std::uint32_t>(v);
-        for (int i = 0; i < 4; ++i)
-            out.push_back(static_cast<char>((u >> (8 * i)) & 0xFF));
-    };
-    for (std::int32_t v : start)
-        put(v);
-    for (std::int32_t v : end)
-        put(v);
-    std::string field;
-    for (char ch : description + std::string(1, '\0')) {
-        const auto c = static_cast<unsigned char>(ch);
-        field.push_back(static_cast<char>(((c & 3) << 6) | (c >> 2)));
-    }
-    field.resize(100, ' ');
-    return out + field;
+    return Bytes({{start, end, description}});
 }
 
 // A main window on fakes: its folder is a temporary one, the clock stands at
