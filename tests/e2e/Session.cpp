@@ -6,13 +6,10 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <fstream>
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 extern char **environ;
 
@@ -42,7 +39,7 @@ std::pair<std::string, bool> Run(const std::vector<std::string> &argv)
     return {out, pipe && ::pclose(pipe) == 0};
 }
 
-// X, Y, WIDTH, HEIGHT of a window.
+// X, Y, WIDTH and HEIGHT from xdotool's getwindowgeometry --shell.
 std::array<int, 4> Geometry(const std::string &out)
 {
     std::array<int, 4> g{};
@@ -59,14 +56,12 @@ std::array<int, 4> Geometry(const std::string &out)
 
 Session::Session()
 {
-    const auto home = m_home.Path();
-    std::filesystem::create_directories(home / ".config");
-    std::filesystem::create_directories(home / "runtime");
-    std::filesystem::permissions(home / "runtime", std::filesystem::perms::owner_all);
-    std::filesystem::copy_file(ZITKLOK_EXE, m_bin.Path() / "zitklok");
-    ::setenv("HOME", home.c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
-    ::setenv("XDG_RUNTIME_DIR", (home / "runtime").c_str(), 1);
+    std::filesystem::create_directories(m_home.Path() / "runtime");
+    std::filesystem::permissions(m_home.Path() / "runtime", std::filesystem::perms::owner_all);
+    std::filesystem::copy_file(ZITKLOK_EXE, Program());
+    ::setenv("HOME", m_home.Path().c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", m_home.File(".config").c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", m_home.File("runtime").c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "xcb", 1);
     // The tray must be trayer's, not a desktop's status-notifier service.
     ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
@@ -86,25 +81,14 @@ std::string Session::WhyNotPossible()
     const char *display = std::getenv("DISPLAY");
     if (!display || !*display)
         return "no X display: the end-to-end tests run under xvfb-run";
-    for (const char *tool : {"xdotool", "trayer", "import"})
-        if (!Run({"sh", "-c", std::string("command -v ") + tool}).second)
-            return std::string(tool) + " is not installed (scripts/deps.sh installs it)";
+    if (!Run({"sh", "-c", "command -v xdotool trayer import"}).second)
+        return "xdotool, trayer or import is missing (scripts/deps.sh installs them)";
     return {};
-}
-
-std::string Session::SettingsPath() const
-{
-    return (m_home.Path() / ".config/Sitclock/Sitclock.ini").string();
-}
-
-std::string Session::AutostartEntry() const
-{
-    return test::ReadFileBytes((m_home.Path() / ".config/autostart/zitklok.desktop").string());
 }
 
 std::string Session::Setting(const std::string &section, const std::string &key) const
 {
-    std::stringstream lines(test::ReadFileBytes(SettingsPath()));
+    std::stringstream lines(test::ReadFileBytes(ConfigFile("Sitclock/Sitclock.ini")));
     std::string current;
     for (std::string line; std::getline(lines, line);) {
         if (line.size() > 1 && line.front() == '[')
@@ -117,52 +101,37 @@ std::string Session::Setting(const std::string &section, const std::string &key)
 
 void Session::WriteSettings(const std::string &ini) const
 {
-    std::filesystem::create_directories(std::filesystem::path(SettingsPath()).parent_path());
-    test::WriteFileBytes(SettingsPath(), ini);
+    std::filesystem::create_directories(ConfigFile("Sitclock"));
+    test::WriteFileBytes(ConfigFile("Sitclock/Sitclock.ini"), ini);
 }
 
 pid_t Session::Start(const std::vector<std::string> &env)
 {
     const bool tray = m_started.empty();
-    std::vector<std::string> argv{(m_bin.Path() / "zitklok").string()};
+    std::vector<std::string> argv{Program()};
     if (tray)
         argv = {"trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
                 "--height", "24", "--transparent", "false", "--SetDockType", "true"};
     for (const std::string &e : env)
         ::setenv(e.substr(0, e.find('=')).c_str(), e.substr(e.find('=') + 1).c_str(), 1);
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    const std::string out = m_home.File(std::to_string(m_started.size()) + ".out");
-    posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&files, 1, 2);
     std::vector<char *> args;
     for (std::string &a : argv)
         args.push_back(a.data());
     args.push_back(nullptr);
     pid_t pid = -1;
-    if (posix_spawnp(&pid, args[0], &files, nullptr, args.data(), environ) != 0)
+    if (posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0)
         ADD_FAILURE() << "cannot start " << argv[0];
-    posix_spawn_file_actions_destroy(&files);
     m_started.push_back(pid);
-    if (tray) {
-        WaitFor("trayer's panel", [this] { return !Windows("^panel$").empty(); });
-        return Start(env);
-    }
-    return pid;
+    if (!tray)
+        return pid;
+    WaitFor("trayer's panel", [this] { return !Windows("^panel$").empty(); }, 60s);
+    return Start(env);
 }
 
 Window Session::StartToStartWindow(const std::vector<std::string> &env)
 {
-    const pid_t pid = Start(env);
-    const Window w = WaitForWindow(kStartTitle);
-    if (w == 0)
-        ADD_FAILURE() << "the program wrote: " << Output(pid);
-    return w;
-}
-
-bool Session::Running(pid_t pid)
-{
-    return ::waitpid(pid, nullptr, WNOHANG) == 0;
+    Start(env);
+    return WaitForWindow(kStartTitle);
 }
 
 int Session::WaitForExit(pid_t pid)
@@ -171,20 +140,6 @@ int Session::WaitForExit(pid_t pid)
     if (!WaitFor("the program to end", [&] { return ::waitpid(pid, &status, WNOHANG) == pid; }))
         return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-void Session::Kill(pid_t pid)
-{
-    ::kill(pid, SIGKILL);
-    ::waitpid(pid, nullptr, 0);
-}
-
-std::string Session::Output(pid_t pid) const
-{
-    for (std::size_t i = 0; i < m_started.size(); ++i)
-        if (m_started[i] == pid)
-            return test::ReadFileBytes(m_home.File(std::to_string(i) + ".out"));
-    return {};
 }
 
 std::string Session::Xdotool(const std::vector<std::string> &args, bool mustWork) const
@@ -221,17 +176,6 @@ bool Session::WaitForNoWindow(const std::string &title)
     return WaitFor("no window titled /" + title + "/", [&] { return Windows(title).empty(); });
 }
 
-std::string Session::Title(Window w) const
-{
-    std::string title = Xdotool({"getwindowname", std::to_string(w)});
-    return title.substr(0, title.find('\n'));
-}
-
-int Session::Height(Window w) const
-{
-    return Geometry(Xdotool({"getwindowgeometry", "--shell", std::to_string(w)}))[3];
-}
-
 void Session::Click(Window w, int x, int y) const
 {
     Xdotool({"mousemove", "--window", std::to_string(w), std::to_string(x), std::to_string(y),
@@ -264,15 +208,15 @@ void Session::MovePointer(int x, int y) const
 void Session::ClickTrayIcon()
 {
     // The icon is a small window of the program's class that trayer embeds in its panel.
-    const Window panel = WaitForWindow("^panel$");
+    const auto panel = Geometry(Xdotool({"getwindowgeometry", "--shell",
+                                         std::to_string(WaitForWindow("^panel$"))}));
     std::array<int, 4> icon{};
     WaitFor("the program's icon in trayer's panel", [&] {
-        const auto p = Geometry(Xdotool({"getwindowgeometry", "--shell", std::to_string(panel)}));
         std::stringstream ids(Xdotool({"search", "--onlyvisible", "--classname", "^zitklok$"}, false));
         for (std::string id; ids >> id;) {
             icon = Geometry(Xdotool({"getwindowgeometry", "--shell", id}));
-            if (icon[0] >= p[0] && icon[1] >= p[1] && icon[0] + icon[2] <= p[0] + p[2] &&
-                icon[1] + icon[3] <= p[1] + p[3] && icon[2] > 1)
+            if (icon[0] >= panel[0] && icon[1] >= panel[1] && icon[2] > 1 &&
+                icon[0] + icon[2] <= panel[0] + panel[2] && icon[1] + icon[3] <= panel[1] + panel[3])
                 return true;
         }
         return false;

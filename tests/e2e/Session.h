@@ -20,8 +20,8 @@ inline const std::string kMainTitle = "^Sitclock version 3\\.2$";
 
 // One run of the real program on the X display of xvfb-run, driven as a person drives it:
 // a fresh home for its settings, a copy of zitklok in a folder of its own beside which the
-// log lives, trayer as the tray. Every wait is bounded and fails naming what it awaited;
-// everything started ends with the session.
+// log lives, trayer as the tray. The programs write into the test's output. Every wait is
+// bounded and fails naming what it awaited; everything started ends with the session.
 class Session
 {
 public:
@@ -30,32 +30,27 @@ public:
     // Empty when this machine can run a session, else why not (the test skips).
     static std::string WhyNotPossible();
 
+    std::string Program() const { return m_bin.File("zitklok"); }
     std::string LogPath() const { return m_bin.File("actions.dat"); }
     std::string Log() const { return test::ReadFileBytes(LogPath()); }
     std::vector<test::LogRecord> Records() const { return test::Records(Log()); }
-    std::string SettingsPath() const;
+    std::string ConfigFile(const std::string &name) const { return m_home.File(".config/" + name); }
     // One value of the settings file, "" when absent.
     std::string Setting(const std::string &section, const std::string &key) const;
     void WriteSettings(const std::string &ini) const;
-    std::string AutostartEntry() const;
 
     // Starts the tray (once) and the program with extra "NAME=value" settings.
     pid_t Start(const std::vector<std::string> &env = {});
     // Start, then the English start window.
     Window StartToStartWindow(const std::vector<std::string> &env = {});
-    bool Running(pid_t pid);
     // The exit code (128 + signal), -1 when it did not end in time.
     int WaitForExit(pid_t pid);
-    void Kill(pid_t pid);
-    std::string Output(pid_t pid) const;
 
     std::vector<Window> Windows(const std::string &title) const;
     Window WaitForWindow(const std::string &title);
     bool WaitForNoWindow(const std::string &title);
-    std::string Title(Window w) const;
-    int Height(Window w) const;
     void Click(Window w, int x, int y) const;
-    // Gives w the keyboard focus and types text, then presses keys ("End", "Return").
+    // Gives w the keyboard focus, types text, then presses keys ("End", "Return").
     void Type(Window w, const std::string &text, const std::vector<std::string> &keys = {});
     void Keys(const std::vector<std::string> &keys) const;
     void MovePointer(int x, int y) const;
