@@ -196,7 +196,7 @@ struct clsActionsDbase::Impl
                 // An append that the disk or the file-size limit stopped half-way
                 // leaves a fragment that would read as a damaged record; the file
                 // goes back to the length it had, never shorter.
-                if (done > 0 && offset >= fileLength)
+                if (offset >= fileLength)
                     (void)::ftruncate(fd, static_cast<off_t>(fileLength));
                 Resync();
                 throw Failure("Cannot write record " + std::to_string(nr) +

@@ -73,14 +73,9 @@ void AppendHoursMinutes(std::string &out, std::int64_t seconds)
     AppendNumber(out, magnitude % 3600 / 60, 2);
 }
 
-// day.ToText() appended to out.
+// day.ToText() appended to out; a ReportDay is always a real day, so no field is negative.
 void AppendDay(std::string &out, const ReportDay &day)
 {
-    if (day.year < 0 || day.year > 9999 || day.month < 0 || day.month > 99 || day.day < 0 ||
-        day.day > 99) {
-        out += day.ToText();
-        return;
-    }
     AppendNumber(out, static_cast<std::uint64_t>(day.year), 4);
     out += '-';
     AppendNumber(out, static_cast<std::uint64_t>(day.month), 2);

@@ -158,6 +158,7 @@ TEST_F(LogList, InPlaceEditsReachTheRecordUnlessAbandoned)
     store.RecordNr(2);
     auto *view = list.findChild<QTreeView *>("ListView1");
     EXPECT_FALSE(Model()->flags(Model()->index(0, 1)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(view->itemsExpandable());
     for (const auto &[text, key] : {std::pair{"Piet helpt", Qt::Key_Return}, {"", Qt::Key_Escape}}) {
         view->edit(Model()->index(0, 0));
         auto *editor = view->findChild<QLineEdit *>();
@@ -213,10 +214,12 @@ TEST_F(LogList, DailyTotalByTheDayRecordsEndedAndByNamePrefix)
     EXPECT_EQ(store.RecordNr(), 5);
     store.RecordNr(3); // changes count at once, shown or not
     store.EndDateTimeDay(6);
+    store.RecordNr(1);
+    store.EndDateTimeHour(2);
     NewRecord("Jan");
     clock.Advance(120);
     store.SetEndTimeToNow();
-    EXPECT_EQ(w.GetTodayTimeFromUser("Jan"), 9059 + 90000 + 120);
+    EXPECT_EQ(w.GetTodayTimeFromUser("Jan"), 9059 + 3600 + 90000 + 120);
     clock.Set({2026, 12, 7, 0, 0, 1});
     EXPECT_EQ(w.GetTodayTimeFromUser("Jan"), 0);
 }

@@ -36,6 +36,7 @@ TEST_F(Form, FirstStartWithoutSettingsTurnsEverythingOnInEnglish)
     EXPECT_EQ(Stored("AutoStopOnMouseIdle"), "<absent>");
     EXPECT_EQ(Stored("Language"), "<absent>");
     EXPECT_EQ(tray.icon, TrayImage::Image4Startup); // until the state first applies itself
+    EXPECT_EQ(form->findChild<QWidget *>("UCMouseWatch1")->geometry(), QRect(624, 8, 48, 36));
     EXPECT_EQ(form->Timer1().interval(), 60000);
     EXPECT_TRUE(form->Timer1().isActive());
     EXPECT_FALSE(form->Timer2().isActive());
