@@ -51,7 +51,8 @@ TEST(AboutWindow, SystemInformationIsLookedUpInOrder)
         FakeRegistry registry;
         registry.values = row.registry;
         std::string started;
-        frmAbout w(registry, dialogs, [&](const std::string &p) { return started = p, row.starts; });
+        frmAbout w(registry, dialogs,
+                   [&](const std::string &p) { return started = p, row.starts; });
         w.SetFileExists([](const std::string &p) { return p == "C:\\Tools\\MSINFO32.EXE"; });
         w.findChild<QPushButton *>("cmdSysInfo")->click();
         EXPECT_EQ(started, row.started);

@@ -198,7 +198,9 @@ TEST_F(Store, AnAppendStoppedHalfWayLeavesTheFileAsItWas)
         Append({{2024, 3, 4, 11, 0, 0}, {2024, 3, 4, 11, 0, 0}, "Jan"});
         ADD_FAILURE() << "the append past the limit was reported as done";
     } catch (const zk::FileError &e) {
-        EXPECT_NE(std::string(e.what()).find("record 3 of the activity log \"" + path + "\": File too large"), std::string::npos)
+        EXPECT_NE(std::string(e.what()).find("record 3 of the activity log \"" + path +
+                                             "\": File too large"),
+                  std::string::npos)
             << e.what();
     }
     EXPECT_EQ(File(), before);

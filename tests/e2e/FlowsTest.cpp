@@ -53,7 +53,10 @@ protected:
             GTEST_SKIP() << why;
     }
     // The screen as the case leaves it.
-    void TearDown() override { s.Shot(::testing::UnitTest::GetInstance()->current_test_info()->name()); }
+    void TearDown() override
+    {
+        s.Shot(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    }
     // Clicks a user's button; the start window closes and the log grows to `records`.
     void StartStretch(Window start, int user, std::size_t records)
     {
@@ -74,9 +77,11 @@ protected:
 TEST_F(Flows, FirstStartAsksWhoStartsInEnglishAndRegistersTheAutostart)
 {
     ASSERT_NE(s.StartToStartWindow(), 0u);
-    ASSERT_TRUE(Session::WaitFor("the stored option",
-                                 [&] { return s.Setting("Options", "AutoStartOnSetup") == "True"; }));
-    EXPECT_NE(test::ReadFileBytes(s.ConfigFile("autostart/zitklok.desktop")).find("Exec=" + s.Program() + "\n"), std::string::npos);
+    ASSERT_TRUE(Session::WaitFor(
+        "the stored option", [&] { return s.Setting("Options", "AutoStartOnSetup") == "True"; }));
+    EXPECT_NE(test::ReadFileBytes(s.ConfigFile("autostart/zitklok.desktop"))
+                  .find("Exec=" + s.Program() + "\n"),
+              std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(s.LogPath()));
     // The main window stays hidden until the tray icon is clicked.
     EXPECT_TRUE(s.Windows(kMainTitle).empty());

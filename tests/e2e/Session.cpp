@@ -212,11 +212,13 @@ void Session::ClickTrayIcon()
                                          std::to_string(WaitForWindow("^panel$"))}));
     std::array<int, 4> icon{};
     WaitFor("the program's icon in trayer's panel", [&] {
-        std::stringstream ids(Xdotool({"search", "--onlyvisible", "--classname", "^zitklok$"}, false));
+        std::stringstream ids(
+            Xdotool({"search", "--onlyvisible", "--classname", "^zitklok$"}, false));
         for (std::string id; ids >> id;) {
             icon = Geometry(Xdotool({"getwindowgeometry", "--shell", id}));
             if (icon[0] >= panel[0] && icon[1] >= panel[1] && icon[2] > 1 &&
-                icon[0] + icon[2] <= panel[0] + panel[2] && icon[1] + icon[3] <= panel[1] + panel[3])
+                icon[0] + icon[2] <= panel[0] + panel[2] &&
+                icon[1] + icon[3] <= panel[1] + panel[3])
                 return true;
         }
         return false;

@@ -39,7 +39,8 @@ TEST_F(Language, TheStoredCodeChoosesTheTables)
         ResetLanguageChangeForTests();
         settings.Write("Sitclock", "Options", "Language", row[0]);
         EXPECT_EQ(gLanguageChange().GetLanguage(), row[0]);
-        FakeTarget title = FakeTarget::Control("Form1"), column = FakeTarget::Column("headStartTime");
+        FakeTarget title = FakeTarget::Control("Form1"),
+                   column = FakeTarget::Column("headStartTime");
         TranslateControl(title);
         TranslateControl(column);
         EXPECT_EQ(title.caption, row[1]);
@@ -52,7 +53,9 @@ TEST_F(Language, ChangeTellsEveryListenerThenWritesOnce)
 {
     std::vector<std::string> seen;
     auto sees = [&](const std::string &who) {
-        return [&, who] { seen.push_back(who + ":" + gLanguageChange().GetLanguage() + ":" + Stored()); };
+        return [&, who] {
+            seen.push_back(who + ":" + gLanguageChange().GetLanguage() + ":" + Stored());
+        };
     };
     LanguageListener form1(sees("Form1"));
     LanguageListener start(sees("frmStart"));
@@ -64,8 +67,8 @@ TEST_F(Language, ChangeTellsEveryListenerThenWritesOnce)
     gLanguageChange().Change("NL"); // the same language again still tells and writes
     start.Disconnect();
     gLanguageChange().Change("ENG");
-    EXPECT_EQ(seen, (std::vector<std::string>{"Form1:NL:absent", "frmStart:NL:absent", "Form1:NL:NL",
-                                              "frmStart:NL:NL", "Form1:ENG:NL"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"Form1:NL:absent", "frmStart:NL:absent",
+                                              "Form1:NL:NL", "frmStart:NL:NL", "Form1:ENG:NL"}));
     EXPECT_EQ(settings.WriteCount(), writes + 3);
     EXPECT_EQ(Stored(), "ENG");
 }

@@ -30,7 +30,8 @@ TEST(FilterBox, EntriesAndTheirFiltersInBothLanguages)
         for (const auto &row : rows)
             EXPECT_EQ(FilterForComboText(row[0]), row[1 + nl]) << row[0];
     }
-    EXPECT_EQ(FilterEntries(users), (Entries{"Alles (zonder Idle)", "Alles", "Idle", "Jan", "Piet"}));
+    EXPECT_EQ(FilterEntries(users),
+              (Entries{"Alles (zonder Idle)", "Alles", "Idle", "Jan", "Piet"}));
 
     // A rebuild keeps the text and reports it once; an empty text stays empty and silent.
     QComboBox box;

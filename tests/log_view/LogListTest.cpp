@@ -63,7 +63,10 @@ protected:
                                 .toString().toStdString());
         return texts;
     }
-    bool Red(int r) { return Model()->index(r, 0).data(Qt::ForegroundRole).value<QColor>() == Qt::red; }
+    bool Red(int r)
+    {
+        return Model()->index(r, 0).data(Qt::ForegroundRole).value<QColor>() == Qt::red;
+    }
     // Starts a stretch as the stretch controller does: start, end, then the name.
     void NewRecord(const std::string &name)
     {
@@ -159,7 +162,8 @@ TEST_F(LogList, InPlaceEditsReachTheRecordUnlessAbandoned)
     auto *view = list.findChild<QTreeView *>("ListView1");
     EXPECT_FALSE(Model()->flags(Model()->index(0, 1)) & Qt::ItemIsEditable);
     EXPECT_FALSE(view->itemsExpandable());
-    for (const auto &[text, key] : {std::pair{"Piet helpt", Qt::Key_Return}, {"", Qt::Key_Escape}}) {
+    for (const auto &[text, key] :
+         {std::pair{"Piet helpt", Qt::Key_Return}, {"", Qt::Key_Escape}}) {
         view->edit(Model()->index(0, 0));
         auto *editor = view->findChild<QLineEdit *>();
         ASSERT_NE(editor, nullptr);

@@ -28,7 +28,8 @@ TEST_F(Form, FirstStartWithoutSettingsTurnsEverythingOnInEnglish)
     EXPECT_FALSE(Item("mnuLanguageDutch")->isChecked());
     EXPECT_EQ(Button("btnStartComputeren")->text(), "Starting with the computer.");
     EXPECT_EQ(form->findChild<QLabel *>("Label1")->text().toStdString(), "Filter:");
-    for (const char *option : {"mnuAutoStopOnMouseIdle", "mnuOptionsProgramEnabled", "mnuAutoStartOnSetup"})
+    for (const char *option :
+         {"mnuAutoStopOnMouseIdle", "mnuOptionsProgramEnabled", "mnuAutoStartOnSetup"})
         EXPECT_TRUE(Item(option)->isChecked()) << option;
     EXPECT_EQ(runKey.writes, (std::vector<Write>{{"Zitklok", "/opt/zk/zitklok"}}));
     // Only the option applied last is stored at start-up; the language stays absent.

@@ -43,7 +43,8 @@ TEST_F(SingleInstanceTest, TheLockOfAKilledProgramIsTakenOver)
     ASSERT_TRUE(gone.waitForFinished(5000));
     const qint64 pid = gone.processId() ? gone.processId() : 999999;
     WriteFileBytes(dir.File("actions.dat.lock"), std::to_string(pid) + "\nzitklok\n" +
-                                                     QSysInfo::machineHostName().toStdString() + "\n");
+                                                     QSysInfo::machineHostName().toStdString() +
+                                                     "\n");
     SingleInstance first(QString::fromStdString(dir.File("actions.dat")));
     EXPECT_TRUE(first.TryBecomeFirst()) << first.ErrorText().toStdString();
 }

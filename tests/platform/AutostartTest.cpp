@@ -29,7 +29,8 @@ TEST(Module3, OnlyTheRunKeyIsWritten)
     Module3::SetKeyValue(run, "SOFTWARE\\Other", "N", "x", Module3::REG_SZ,
                          Module3::kHKeyLocalMachine);
     Module3::SetKeyValue(run, Module3::kRunKeyPath, "N", "x", Module3::REG_SZ, 0x80000001u);
-    EXPECT_EQ(run.writes, (std::vector<std::string>{"Zitklok=C:\\\\zitklok.exe", "Zitklok=", "N=7"}));
+    EXPECT_EQ(run.writes,
+              (std::vector<std::string>{"Zitklok=C:\\\\zitklok.exe", "Zitklok=", "N=7"}));
     const std::tuple<std::int32_t, const char *, long> values[] = {
         {4, "12x", Module3::kInvalidParameter}, {4, "-12", Module3::kSuccess}, {2, "a", 0}};
     for (const auto &[type, text, result] : values)
@@ -37,9 +38,12 @@ TEST(Module3, OnlyTheRunKeyIsWritten)
     EXPECT_EQ(Module3::SetOpenKeyValue({}, "N", 1, "a"), Module3::kInvalidHandle);
     EXPECT_EQ(run.writes.back(), "N=-12");
     using Module3::CommandStyle;
-    EXPECT_EQ(Module3::ProgramCommand("C:\\", "zitklok", CommandStyle::Windows), "C:\\\\zitklok.exe");
-    EXPECT_EQ(Module3::ProgramCommand("C:\\A", "zitklok", CommandStyle::Windows), "C:\\A\\zitklok.exe");
-    EXPECT_EQ(Module3::ProgramCommand("/usr/bin", "zitklok", CommandStyle::Posix), "/usr/bin/zitklok");
+    EXPECT_EQ(Module3::ProgramCommand("C:\\", "zitklok", CommandStyle::Windows),
+              "C:\\\\zitklok.exe");
+    EXPECT_EQ(Module3::ProgramCommand("C:\\A", "zitklok", CommandStyle::Windows),
+              "C:\\A\\zitklok.exe");
+    EXPECT_EQ(Module3::ProgramCommand("/usr/bin", "zitklok", CommandStyle::Posix),
+              "/usr/bin/zitklok");
 }
 
 TEST(SysInfoRegistry, FirstProgramFoundOnThePath)
@@ -54,7 +58,8 @@ TEST(SysInfoRegistry, FirstProgramFoundOnThePath)
     EXPECT_TRUE(registry.GetKeyValue(zk::HKEY_LOCAL_MACHINE_ROOT, key + "\\MSINFO", "PATH", value));
     EXPECT_EQ(value, "/usr/bin/kinfocenter");
     EXPECT_EQ(looked, (std::vector<std::string>{"hardinfo2", "hardinfo", "kinfocenter"}));
-    EXPECT_FALSE(registry.GetKeyValue(zk::HKEY_LOCAL_MACHINE_ROOT, key + " Location", "MSINFO", value));
+    EXPECT_FALSE(
+        registry.GetKeyValue(zk::HKEY_LOCAL_MACHINE_ROOT, key + " Location", "MSINFO", value));
     EXPECT_EQ(value, "");
     zk::SysInfoRegistry none([](const std::string &) { return std::string(); });
     EXPECT_FALSE(none.GetKeyValue(zk::HKEY_LOCAL_MACHINE_ROOT, key + "\\MSINFO", "PATH", value));

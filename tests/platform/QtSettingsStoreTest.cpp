@@ -43,7 +43,8 @@ TEST(QtSettingsStore, LivesInTheUsersConfigFolderAndKeepsEveryByte)
 TEST(QtSettingsStore, HandEditedFilesAreReadAndTakeWrites)
 {
     const std::pair<std::string, std::string> files[] = {
-        {"[Edit]\nUsers=Anna, Piet\ngarbage line\n[Options\n[Options]\nLanguage=\xC3\xA9\xE2\x82\xAC\n",
+        {"[Edit]\nUsers=Anna, Piet\ngarbage "
+         "line\n[Options\n[Options]\nLanguage=\xC3\xA9\xE2\x82\xAC\n",
          "Anna, Piet"},
         {"\x1A", ""},
         {"[Edit]\nUs\x9br/=Ja|u1,PgramE[Edit]\nUsers=Jan|Pinable\xa7=True\n", "Jan|Pinable?=True"}};
@@ -74,7 +75,8 @@ TEST(QtSettingsStore, AFailedWriteNamesTheFileAndKeepsWhatWasStored)
     TempDir dir;
     WriteFileBytes(dir.File("blocked"), "x");
     try {
-        QtSettingsStore(QString::fromStdString(dir.File("blocked"))).Write("Sitclock", "Options", "Language", "NL");
+        QtSettingsStore(QString::fromStdString(dir.File("blocked")))
+            .Write("Sitclock", "Options", "Language", "NL");
         ADD_FAILURE() << "the write was reported as done";
     } catch (const zk::SettingsError &e) {
         const std::string message = e.what();
@@ -90,10 +92,12 @@ TEST(QtSettingsStore, AFailedWriteNamesTheFileAndKeepsWhatWasStored)
     rlimit tight = old;
     tight.rlim_cur = before.size() + 8;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-    EXPECT_THROW(store.Write("Sitclock", "Edit", "Users", std::string(200, 'K')), zk::SettingsError);
+    EXPECT_THROW(store.Write("Sitclock", "Edit", "Users", std::string(200, 'K')),
+                 zk::SettingsError);
     ::setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(ReadFileBytes(dir.File("Sitclock/Sitclock.ini")), before);
     store.Write("Sitclock", "Options", "Language", "NL"); // the failed value does not come back
-    EXPECT_EQ(QtSettingsStore(QString::fromStdString(dir.Path().string())).Read("Sitclock", "Edit", "Users", ""),
+    EXPECT_EQ(QtSettingsStore(QString::fromStdString(dir.Path().string()))
+                  .Read("Sitclock", "Edit", "Users", ""),
               "Anna|Piet");
 }

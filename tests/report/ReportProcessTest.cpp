@@ -50,7 +50,8 @@ TEST(ReportProcess, RunsFromTheInstalledFolderAndOnlyReads)
         if (withChart) {
             EXPECT_EQ(chartCode, 0) << chartErr;
             EXPECT_NE(ReadFileBytes(svg).find("week of 2026-12-07"), std::string::npos);
-            EXPECT_EQ(std::get<1>(run({"chart", "--help"})).rfind("Usage: zitklok-report chart", 0), 0u);
+            EXPECT_EQ(std::get<1>(run({"chart", "--help"})).rfind("Usage: zitklok-report chart", 0),
+                      0u);
             const auto [badCode, badOut, badErr] = run({"chart", "--output", "week.gif"});
             EXPECT_EQ(badCode, 2);
             EXPECT_NE(badErr.find("week.gif"), std::string::npos) << badErr;
@@ -59,7 +60,8 @@ TEST(ReportProcess, RunsFromTheInstalledFolderAndOnlyReads)
             EXPECT_NE(chartErr.find((bin / "zitklok-report-chart").string()), std::string::npos)
                 << chartErr;
         }
-        EXPECT_EQ(ReadFileBytes(log), Bytes({{{2026, 12, 8, 9, 0, 0}, {2026, 12, 8, 11, 0, 0}, "Anna"}}));
+        EXPECT_EQ(ReadFileBytes(log),
+                  Bytes({{{2026, 12, 8, 9, 0, 0}, {2026, 12, 8, 11, 0, 0}, "Anna"}}));
         EXPECT_EQ(ReadFileBytes(dir.File("config/Sitclock/Sitclock.ini")), settings);
     }
 }

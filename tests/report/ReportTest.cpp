@@ -66,16 +66,21 @@ TEST(ReportTexts, KnownAnswers)
     for (const auto &[seconds, text] : hours)
         EXPECT_EQ(HoursMinutes(seconds), text) << seconds;
     const std::pair<DateTimeGroup, const char *> times[] = {
-        {{2026, 12, 7, 9, 5, 3}, "2026-12-07 09:05:03"}, {{0, 12, 7, 9, 5, 3}, "-"},
-        {{2026, 13, -5, 99, 0, 7}, "2026-13--5 99:00:07"}, {{7, 1, 1, 0, 0, 0}, "0007-01-01 00:00:00"}};
+        {{2026, 12, 7, 9, 5, 3}, "2026-12-07 09:05:03"},
+        {{0, 12, 7, 9, 5, 3}, "-"},
+        {{2026, 13, -5, 99, 0, 7}, "2026-13--5 99:00:07"},
+        {{7, 1, 1, 0, 0, 0}, "0007-01-01 00:00:00"}};
     for (const auto &[group, text] : times)
         EXPECT_EQ(DateTimeText(group), text);
     const std::pair<std::string, std::string> escaped[] = {
         {"a\tb\nc\rd\\e", "a\\tb\\nc\\rd\\\\e"}, {"caf\xE9", "caf\xE9"}};
     for (const auto &[in, out] : escaped)
         EXPECT_EQ(Escaped(in), out);
-    const std::pair<std::string, std::string> csv[] = {
-        {"Jan", "Jan"}, {"a,b", "\"a,b\""}, {"Pi\"et", "\"Pi\"\"et\""}, {"a\nb", "\"a\nb\""}, {"", ""}};
+    const std::pair<std::string, std::string> csv[] = {{"Jan", "Jan"},
+                                                       {"a,b", "\"a,b\""},
+                                                       {"Pi\"et", "\"Pi\"\"et\""},
+                                                       {"a\nb", "\"a\nb\""},
+                                                       {"", ""}};
     for (const auto &[in, out] : csv)
         EXPECT_EQ(CsvField(in), out);
     const std::pair<std::string, std::vector<std::string>> names[] = {
@@ -127,13 +132,15 @@ TEST_F(Report, TotalsCountAUsersDayAsTheProgramDoes)
     WriteFileBytes(path, kWeek);
     settings.Write("Sitclock", "Edit", "Users", "Jan|Piet");
     const std::pair<QStringList, std::string> rows[] = {
-        {{"totals", "--csv", "LOG"}, "Day,Jan,Piet,Idle\r\n2026-12-05,900,0,0\r\n2026-12-07,3600,0,0\r\n"
-                                     "2026-12-08,7200,1800,600\r\n2026-12-14,1800,0,0\r\n"
-                                     "2026-12-28,3600,0,0\r\n"},
+        {{"totals", "--csv", "LOG"},
+         "Day,Jan,Piet,Idle\r\n2026-12-05,900,0,0\r\n2026-12-07,3600,0,0\r\n"
+         "2026-12-08,7200,1800,600\r\n2026-12-14,1800,0,0\r\n"
+         "2026-12-28,3600,0,0\r\n"},
         {{"totals", "--from", "2026-12-07", "--to=2026-12-08", "--csv", "--users",
           "Jansen,Pi\"et,Kees\\, sr", "LOG"},
          "Day,Jansen,\"Pi\"\"et\",\"Kees, sr\",Idle\r\n2026-12-08,7200,0,0,600\r\n"},
-        {{"totals", "--csv", "--users", ",Jan", "--from", "2026-12-08", "--to", "2026-12-08", "LOG"},
+        {{"totals", "--csv", "--users", ",Jan", "--from", "2026-12-08", "--to", "2026-12-08",
+          "LOG"},
          "Day,,Jan,Idle\r\n2026-12-08,13200,7200,600\r\n"},
         {{"totals", "--users", "Jan,Piet", "--from", "2026-12-06", "LOG"},
          "Day               Jan  Piet  Idle\n"
@@ -158,13 +165,23 @@ TEST_F(Report, BadUsageMissingFilesAndHelp)
 {
     WriteFileBytes(path, kWeek);
     const std::pair<QStringList, int> rows[] = {
-        {{}, 2}, {{"sum"}, 2}, {{"totals", "--from", "2026-02-30", "LOG"}, 2},
+        {{}, 2},
+        {{"sum"}, 2},
+        {{"totals", "--from", "2026-02-30", "LOG"}, 2},
         {{"totals", "--from", "2026-12-08", "--to", "2026-12-07", "LOG"}, 2},
-        {{"totals", "--users"}, 2}, {{"list", "--csv", "LOG"}, 2}, {{"list", "LOG", "LOG"}, 2},
-        {{"chart", "LOG"}, 2}, {{"chart", "--output", "w.jpg", "LOG"}, 2},
+        {{"totals", "--users"}, 2},
+        {{"list", "--csv", "LOG"}, 2},
+        {{"list", "LOG", "LOG"}, 2},
+        {{"chart", "LOG"}, 2},
+        {{"chart", "--output", "w.jpg", "LOG"}, 2},
         {{"chart", "--week", "tomorrow", "--output", "w.png", "LOG"}, 2},
-        {{"list", "LOG.gone"}, 1}, {{"totals", "--users=Jan", "LOG.gone"}, 1},
-        {{"--help"}, 0}, {{"-h"}, 0}, {{"help"}, 0}, {{"list", "--help"}, 0}, {{"chart", "--help"}, 0}};
+        {{"list", "LOG.gone"}, 1},
+        {{"totals", "--users=Jan", "LOG.gone"}, 1},
+        {{"--help"}, 0},
+        {{"-h"}, 0},
+        {{"help"}, 0},
+        {{"list", "--help"}, 0},
+        {{"chart", "--help"}, 0}};
     for (const auto &[args, code] : rows) {
         SCOPED_TRACE(args.join(' ').toStdString());
         const Result r = Run(args);
@@ -193,10 +210,12 @@ TEST_F(Report, AWeekChartOfTheChosenWeek)
     EXPECT_EQ(QImage(QString::fromStdString(png)).size(), QSize(800, 450));
     FakeClock clock({2027, 3, 3, 12, 0, 0}); // this week by default
     const std::string svg = dir.File("empty.SVG");
-    EXPECT_EQ(Run({"chart", "--users", "Jan,Piet", "--output", QString::fromStdString(svg), "LOG"}).code, 0);
+    EXPECT_EQ(
+        Run({"chart", "--users", "Jan,Piet", "--output", QString::fromStdString(svg), "LOG"}).code,
+        0);
     EXPECT_NE(ReadFileBytes(svg).find("week of 2027-03-01"), std::string::npos);
-    const Result unwritable =
-        Run({"chart", "--users", "Jan", "--output", QString::fromStdString(dir.File("no/w.png")), "LOG"});
+    const Result unwritable = Run({"chart", "--users", "Jan", "--output",
+                                   QString::fromStdString(dir.File("no/w.png")), "LOG"});
     EXPECT_EQ(unwritable.code, 1);
     EXPECT_NE(unwritable.err.find("no/w.png"), std::string::npos);
 }

@@ -146,7 +146,8 @@ TEST(TimePoint, FixItEqualsRoundByRoundNormalisation)
         case 1: naive.h = edge; naive.mi = 30 + 60 * carry; break;
         case 2: naive.d = edge; naive.h = 12 + 24 * carry; break;
         case 3: naive.y = edge; naive.mo = 6 + 12 * carry; break;
-        default: naive = {(i % 2 ? 1 : -1) * any(32600, 33000), any(-30, 30), any(kMin, kMax), 0, 0, 0};
+        default:
+            naive = {(i % 2 ? 1 : -1) * any(32600, 33000), any(-30, 30), any(kMin, kMax), 0, 0, 0};
         }
         clsTimePoint t;
         Set(t, naive.Get());

@@ -129,8 +129,9 @@ TEST_F(Stretches, TenStillMinutesEndTheStretchAtTheLastMovementAndLogIdle)
     EXPECT_EQ(view.filter, "Idle");
     EXPECT_FALSE(view.visible);
     EXPECT_EQ(view.startWindowShows, 1);
-    EXPECT_EQ(stateView.statusText,
-              "Automatically stopped logging your time, because the muis didn't move for 10 minutes.");
+    EXPECT_EQ(
+        stateView.statusText,
+        "Automatically stopped logging your time, because the muis didn't move for 10 minutes.");
     EXPECT_EQ(Disk(), (std::vector{Fields({2026, 11, 30, 23, 55, 0}, {2026, 11, 30, 23, 55, 10}),
                                    Fields({2026, 11, 30, 23, 55, 10}, {2026, 12, 1, 0, 5, 10})}));
     EXPECT_EQ(DescriptionOf(2), "Idle");
@@ -142,7 +143,8 @@ TEST_F(Stretches, TenStillMinutesEndTheStretchAtTheLastMovementAndLogIdle)
     ctl->NewRecord("Anna", false);
     Looks(60, false); // without a movement the stretch ends where it began
     EXPECT_EQ(Disk()[2], Fields({2026, 12, 1, 0, 8, 10}, {2026, 12, 1, 0, 8, 10}));
-    EXPECT_EQ(stateView.statusText, "Automatisch gestopt met tijd, omdat de muis 10 minuten lang stilstond.");
+    EXPECT_EQ(stateView.statusText,
+              "Automatisch gestopt met tijd, omdat de muis 10 minuten lang stilstond.");
 }
 
 TEST_F(Stretches, WithTheOptionOffOrAnUnseenPointerTheStretchGoesOn)

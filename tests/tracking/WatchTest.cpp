@@ -47,10 +47,10 @@ public:
 // cannot, and with neither the activity cannot be seen.
 TEST(IdleTimeActivity, InputSinceTheLastLookMovesThePosition)
 {
-    const std::tuple<std::optional<std::uint64_t>, std::optional<std::uint64_t>, bool, bool> looks[] = {
-        {5000, {}, false, true}, {25000, {}, false, true}, {3000, {}, true, true},
-        {9999, {}, true, true},  {10000, {}, false, true}, {{}, 0, true, true},
-        {{}, 10000, false, true}, {{}, {}, false, false}};
+    const std::tuple<std::optional<std::uint64_t>, std::optional<std::uint64_t>, bool, bool>
+        looks[] = {{5000, {}, false, true},  {25000, {}, false, true}, {3000, {}, true, true},
+                   {9999, {}, true, true},   {10000, {}, false, true}, {{}, 0, true, true},
+                   {{}, 10000, false, true}, {{}, {}, false, false}};
     FakeIdleTime first, second;
     zk::IdleTimeActivity a({&first, &second}, 0);
     zk::PointerPosition last = a.Look(0, {1920, 1080});

@@ -29,7 +29,10 @@ protected:
                 out.resize(std::max<std::size_t>(out.size(), i)), out[i - 1] = b;
         return out;
     }
-    static QPushButton *Button(QWidget &w, const char *name) { return w.findChild<QPushButton *>(name); }
+    static QPushButton *Button(QWidget &w, const char *name)
+    {
+        return w.findChild<QPushButton *>(name);
+    }
 
     zk::test::FakeSettings settings;
     zk::test::FakeDialogs dialogs;
