@@ -31,6 +31,7 @@ TEST_F(Form, FirstStartWithoutSettingsTurnsEverythingOnInEnglish)
     for (const char *option :
          {"mnuAutoStopOnMouseIdle", "mnuOptionsProgramEnabled", "mnuAutoStartOnSetup"})
         EXPECT_TRUE(Item(option)->isChecked()) << option;
+    EXPECT_FALSE(Item("mnuEditUsers")->isCheckable() || Item("mnuHelpAboutZitklok")->isCheckable());
     EXPECT_EQ(runKey.writes, (std::vector<Write>{{"Zitklok", "/opt/zk/zitklok"}}));
     // Only the option applied last is stored at start-up; the language stays absent.
     EXPECT_EQ(Stored("AutoStartOnSetup"), "True");

@@ -1,5 +1,6 @@
 #include "main_window/Module3.h"
 #include "platform/SysInfoRegistry.h"
+#include "platform/SystemMonthNames.h"
 #include "platform/XdgRunKey.h"
 #include "support/TempDir.h"
 
@@ -63,6 +64,13 @@ TEST(SysInfoRegistry, FirstProgramFoundOnThePath)
     EXPECT_EQ(value, "");
     zk::SysInfoRegistry none([](const std::string &) { return std::string(); });
     EXPECT_FALSE(none.GetKeyValue(zk::HKEY_LOCAL_MACHINE_ROOT, key + "\\MSINFO", "PATH", value));
+}
+
+TEST(SystemMonthNames, TwelveAbbreviationsOfTheRegionalSettings)
+{
+    const zk::SystemMonthNames names;
+    for (int month : {0, 1, 12, 13})
+        EXPECT_EQ(names.Abbreviated(month).empty(), month == 0 || month == 13) << month;
 }
 
 // The Exec line as a desktop reads it: quoted when a reserved character appears, with
