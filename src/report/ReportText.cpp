@@ -104,10 +104,8 @@ std::string Padded(std::int32_t value, int width)
 {
     if (value < 0)
         return std::to_string(value); // damaged: shown as stored, no padding
-    std::string s = std::to_string(value);
-    if (static_cast<int>(s.size()) < width)
-        s.insert(0, static_cast<std::size_t>(width) - s.size(), '0');
-    return s;
+    const std::string s = std::to_string(value);
+    return std::string(std::max(static_cast<std::size_t>(width), s.size()) - s.size(), '0') + s;
 }
 
 // Characters of HoursMinutes(seconds), without making the text.

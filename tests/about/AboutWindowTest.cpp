@@ -82,8 +82,8 @@ TEST(AboutWindow, CaptionsFollowTheLanguageAndOkCloses)
         EXPECT_EQ(w.findChild<QLabel *>("lblVersion")->text(), row[2]);
         EXPECT_EQ(w.findChild<QPushButton *>("cmdSysInfo")->text(), row[3]);
     }
+    EXPECT_TRUE(w.findChild<QPushButton *>("cmdOK")->isDefault()); // before focus may decide
     w.show();
-    EXPECT_TRUE(w.findChild<QPushButton *>("cmdOK")->isDefault());
     w.findChild<QPushButton *>("cmdOK")->click();
     EXPECT_FALSE(w.isVisible());
     ResetLanguageChangeForTests();
