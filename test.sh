@@ -17,3 +17,4 @@ cmake --build build/test
 # A minute of fuzzing of everything that reads the log and the settings;
 # ZK_SKIP_FUZZ=1 leaves it out for a quick run.
 [ "${ZK_SKIP_FUZZ:-0}" = 1 ] || fuzz/run.sh
+scripts/test-share.sh

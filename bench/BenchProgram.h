@@ -3,7 +3,6 @@
 // What the benchmarks that start the main window or the program share: a
 // log of a household's use and platform parts that do nothing.
 
-#include "activity_log/Golden.h"
 #include "main_window/Form1.h"
 #include "platform/Registry.h"
 #include "platform/RunKey.h"
@@ -11,6 +10,7 @@
 #include "support/FakePointer.h"
 #include "support/FakeSettings.h"
 #include "support/FakeTrayIcon.h"
+#include "support/LogBytes.h"
 
 #include <fstream>
 #include <string>
@@ -65,8 +65,8 @@ inline void WriteHouseholdLog(const std::string &path, int records)
     for (int i = 0; i < records; ++i) {
         const int day = 1 + i % 28;
         const int hour = i % 24;
-        f << zk::test::GoldenRecord({2026, 12, day, hour, 0, 0, 2026, 12, day, hour, 45, 30},
-                                    zk::test::StoredDescription(names[i % 4]));
+        f << zk::test::Bytes({{{2026, 12, day, hour, 0, 0}, {2026, 12, day, hour, 45, 30},
+                               names[i % 4]}});
     }
 }
 

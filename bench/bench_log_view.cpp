@@ -1,13 +1,13 @@
 // The log list at the store's limit of 32767 records: a rebuild in which every
 // record passes (target under 40 ms), one change of the running record
 // (under 100 microseconds) and the daily total (under 2 ms).
-#include "log_view/LogFile.h"
 
 #include "activity_log/clsActionsDbase.h"
 #include "localisation/gclsLanguageChange.h"
 #include "log_view/UCWatchActionsDbase.h"
 #include "support/FakeClock.h"
 #include "support/FakeSettings.h"
+#include "support/LogBytes.h"
 #include "support/TempDir.h"
 #include "users/clsUsers.h"
 
@@ -25,13 +25,12 @@ struct FullLog
 {
     FullLog()
     {
-        std::vector<LogRecord> records;
+        std::vector<zk::test::LogRecord> records;
         records.reserve(kRecords);
         for (int i = 0; i < kRecords; ++i)
             records.push_back({{2026, 12, 6, 8, 0, 0}, {2026, 12, 6, 9, i % 60, 0},
-                               i % 2 ? "Jan werkt aan het huiswerk" : "Jansen speelt een spel",
-                               true});
-        zk::test::WriteFileBytes(dir.File("actions.dat"), LogBytes(records));
+                               i % 2 ? "Jan werkt aan het huiswerk" : "Jansen speelt een spel"});
+        zk::test::WriteFileBytes(dir.File("actions.dat"), zk::test::Bytes(records));
         store.OpenFile(dir.File("actions.dat"));
         list.Constructor(store, "-Idle", users);
         list.resize(640, 480);

@@ -16,6 +16,8 @@ ZK_PACKAGES+=(mutter xwayland dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
 ZK_LOOK_PACKAGES=(openbox)
 # fuzz/run.sh: clang with libFuzzer and its sanitizer runtimes.
 ZK_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# scripts/coverage.sh: the coverage summary.
+ZK_COVERAGE_PACKAGES=(gcovr)
 
 zk_ensure_packages() {
     local missing=()

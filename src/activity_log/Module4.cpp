@@ -17,21 +17,19 @@ void CheckLength(const std::string &text)
 std::string EncryptText(const std::string &text)
 {
     CheckLength(text);
-    std::string out(text.size(), '\0');
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        out[i] = static_cast<char>((c & 3) * 64 + c / 4);
-    }
+    std::string out;
+    out.reserve(text.size());
+    for (const unsigned char c : text)
+        out.push_back(static_cast<char>((c & 3) * 64 + c / 4));
     return out;
 }
 
 std::string DecryptText(const std::string &text)
 {
     CheckLength(text);
-    std::string out(text.size(), '\0');
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        out[i] = static_cast<char>((c & 63) * 4 + c / 64);
-    }
+    std::string out;
+    out.reserve(text.size());
+    for (const unsigned char c : text)
+        out.push_back(static_cast<char>((c & 63) * 4 + c / 64));
     return out;
 }

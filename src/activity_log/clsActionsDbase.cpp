@@ -132,7 +132,7 @@ struct clsActionsDbase::Impl
                 // An append that the disk or the file-size limit stopped half-way
                 // leaves a fragment that would read as a damaged record; the file
                 // goes back to the length it had, never shorter.
-                if (done > 0 && offset >= lengthBefore)
+                if (offset >= lengthBefore)
                     (void)::ftruncate(fd, static_cast<off_t>(lengthBefore));
                 throw Failure("Cannot write record " + std::to_string(nr) +
                                   " of the activity log",

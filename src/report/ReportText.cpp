@@ -73,14 +73,9 @@ void AppendHoursMinutes(std::string &out, std::int64_t seconds)
     AppendNumber(out, magnitude % 3600 / 60, 2);
 }
 
-// day.ToText() appended to out.
+// day.ToText() appended to out; a ReportDay is always a real day, so no field is negative.
 void AppendDay(std::string &out, const ReportDay &day)
 {
-    if (day.year < 0 || day.year > 9999 || day.month < 0 || day.month > 99 || day.day < 0 ||
-        day.day > 99) {
-        out += day.ToText();
-        return;
-    }
     AppendNumber(out, static_cast<std::uint64_t>(day.year), 4);
     out += '-';
     AppendNumber(out, static_cast<std::uint64_t>(day.month), 2);
@@ -109,10 +104,8 @@ std::string Padded(std::int32_t value, int width)
 {
     if (value < 0)
         return std::to_string(value); // damaged: shown as stored, no padding
-    std::string s = std::to_string(value);
-    if (static_cast<int>(s.size()) < width)
-        s.insert(0, static_cast<std::size_t>(width) - s.size(), '0');
-    return s;
+    const std::string s = std::to_string(value);
+    return std::string(std::max(static_cast<std::size_t>(width), s.size()) - s.size(), '0') + s;
 }
 
 // Characters of HoursMinutes(seconds), without making the text.

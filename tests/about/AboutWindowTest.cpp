@@ -12,125 +12,81 @@
 
 namespace {
 
-// Registry values by "key|value"; an entry without text counts as found empty.
+const std::string kPath = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH";
+const std::string kFolder = "SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO";
+
+// Registry values by "key|value" under HKEY_LOCAL_MACHINE.
 class FakeRegistry : public zk::Registry
 {
 public:
-    bool GetKeyValue(std::uint32_t keyRoot, const std::string &keyName,
-                     const std::string &subKeyRef, std::string &keyVal) override
+    bool GetKeyValue(std::uint32_t root, const std::string &key, const std::string &value,
+                     std::string &out) override
     {
-        asked.push_back(keyName + "|" + subKeyRef);
-        auto it = values.find(keyName + "|" + subKeyRef);
-        if (keyRoot != zk::HKEY_LOCAL_MACHINE_ROOT || it == values.end()) {
-            keyVal.clear();
-            return false;
-        }
-        keyVal = it->second;
-        return true;
+        const auto it = values.find(key + "|" + value);
+        const bool found = root == zk::HKEY_LOCAL_MACHINE_ROOT && it != values.end();
+        out = found ? it->second : std::string();
+        return found;
     }
     std::map<std::string, std::string> values;
-    std::vector<std::string> asked;
 };
 
-const std::string kFirst = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH";
-const std::string kSecond = "SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO";
-
-class AboutWindowTest : public ::testing::Test
+// The full path wins; the folder's tool must exist; what fails ends in the message.
+TEST(AboutWindow, SystemInformationIsLookedUpInOrder)
 {
-protected:
-    void SetUp() override { ResetLanguageChangeForTests(); }
-    void TearDown() override { ResetLanguageChangeForTests(); }
+    const struct
+    {
+        std::map<std::string, std::string> registry;
+        bool starts;
+        const char *started; // "" when nothing is started
+    } rows[] = {
+        {{}, true, ""},
+        {{{kFolder, "C:\\Tools"}}, true, "C:\\Tools\\MSINFO32.EXE"},
+        {{{kFolder, "C:\\Elsewhere"}}, true, ""},
+        {{{kPath, "C:\\p\\msinfo32.exe"}, {kFolder, "C:\\Tools"}}, true, "C:\\p\\msinfo32.exe"},
+        {{{kPath, "C:\\p\\msinfo32.exe"}, {kFolder, "C:\\Tools"}}, false, "C:\\p\\msinfo32.exe"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.started);
+        zk::test::FakeDialogs dialogs;
+        FakeRegistry registry;
+        registry.values = row.registry;
+        std::string started;
+        frmAbout w(registry, dialogs,
+                   [&](const std::string &p) { return started = p, row.starts; });
+        w.SetFileExists([](const std::string &p) { return p == "C:\\Tools\\MSINFO32.EXE"; });
+        w.findChild<QPushButton *>("cmdSysInfo")->click();
+        EXPECT_EQ(started, row.started);
+        const bool told = row.started == std::string() || !row.starts;
+        ASSERT_EQ(dialogs.calls.size(), told ? 1u : 0u);
+        if (told) {
+            EXPECT_EQ(dialogs.calls[0].text, "System Information Is Unavailable At This Time");
+            EXPECT_EQ(dialogs.calls[0].title, "Sitclock");
+        }
+    }
+}
 
-    std::unique_ptr<frmAbout> Make()
-    {
-        auto w = std::make_unique<frmAbout>(registry, dialogs, [this](const std::string &p) {
-            startedPaths.push_back(p);
-            return startResult;
-        });
-        w->SetFileExists([this](const std::string &p) { return p == existing; });
-        return w;
-    }
-    QString Text(QWidget &w, const char *name)
-    {
-        if (auto *l = w.findChild<QLabel *>(name))
-            return l->text();
-        return w.findChild<QPushButton *>(name)->text();
-    }
-    bool UnavailableShown() const
-    {
-        return !dialogs.calls.empty()
-               && dialogs.calls.back().text == "System Information Is Unavailable At This Time"
-               && dialogs.calls.back().title == "Sitclock"
-               && dialogs.calls.back().icon == zk::Dialogs::Icon::None;
-    }
-
+TEST(AboutWindow, CaptionsFollowTheLanguageAndOkCloses)
+{
+    ResetLanguageChangeForTests();
     zk::test::FakeSettings settings;
     zk::test::FakeDialogs dialogs;
     FakeRegistry registry;
-    std::vector<std::string> startedPaths;
-    bool startResult = true;
-    std::string existing;
-};
-
-TEST_F(AboutWindowTest, LookupOrderAndFailuresEndInTheMessage)
-{
-    auto w = Make();
-    // Nothing in the registry: the message at once.
-    w->findChild<QPushButton *>("cmdSysInfo")->click();
-    EXPECT_TRUE(UnavailableShown());
-    EXPECT_EQ(registry.asked, (std::vector<std::string>{kFirst, kSecond}));
-    EXPECT_TRUE(startedPaths.empty());
-
-    // The folder lookup: the tool must exist there.
-    registry.values[kSecond] = "C:\\Tools";
-    dialogs.calls.clear();
-    w->StartSysInfo();
-    EXPECT_TRUE(UnavailableShown());
-    existing = "C:\\Tools\\MSINFO32.EXE";
-    dialogs.calls.clear();
-    w->StartSysInfo();
-    EXPECT_TRUE(dialogs.calls.empty());
-    EXPECT_EQ(startedPaths, std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"});
-
-    // The full path wins; if it cannot be started the folder is not tried.
-    registry.values[kFirst] = "C:\\missing\\msinfo32.exe";
-    registry.asked.clear();
-    startResult = false;
-    w->StartSysInfo();
-    EXPECT_EQ(registry.asked, std::vector<std::string>{kFirst});
-    EXPECT_EQ(startedPaths.back(), "C:\\missing\\msinfo32.exe");
-    EXPECT_TRUE(UnavailableShown());
-}
-
-TEST_F(AboutWindowTest, CaptionsBeforeAndAfterLanguageChanges)
-{
-    gLanguageChange().Change("XX"); // no table: the initial captions stay
-    auto w = Make();
-    EXPECT_EQ(w->windowTitle(), "About MyApp");
-    EXPECT_EQ(Text(*w, "lblTitle"), "Application Title");
-    EXPECT_EQ(Text(*w, "lblVersion"), "Version");
-    EXPECT_EQ(Text(*w, "cmdSysInfo"), "&System Info...");
-    EXPECT_TRUE(Text(*w, "lblDescription").startsWith("Het bijhouden"));
-
-    gLanguageChange().Change("ENG");
-    EXPECT_EQ(w->windowTitle(), "About Sitclock");
-    EXPECT_EQ(Text(*w, "lblVersion"), "Version 3.2");
-    EXPECT_TRUE(Text(*w, "lblTitle").startsWith("Sitclock"));
-    EXPECT_TRUE(Text(*w, "lblDescription").startsWith("Logging your use"));
-    EXPECT_EQ(Text(*w, "cmdSysInfo"), "&System Info..");
-    const QString englishWarning = Text(*w, "lblDisclaimer");
-
-    gLanguageChange().Change("NL");
-    EXPECT_EQ(w->windowTitle(), "Over Zitklok");
-    EXPECT_EQ(Text(*w, "lblVersion"), "Versie 3.2");
-    EXPECT_TRUE(Text(*w, "lblTitle").startsWith("Zitklok"));
-    EXPECT_EQ(Text(*w, "cmdSysInfo"), "&Systeem Info..");
-    EXPECT_NE(Text(*w, "lblDisclaimer"), englishWarning);
-    EXPECT_EQ(w->findChildren<QWidget *>("Line1").size(), 2);
-
-    w->show();
-    w->findChild<QPushButton *>("cmdOK")->click();
-    EXPECT_FALSE(w->isVisible());
+    gLanguageChange().Change("XX"); // no table: the first captions stay
+    frmAbout w(registry, dialogs, [](const std::string &) { return true; });
+    const char *rows[][4] = {{"XX", "About MyApp", "Version", "&System Info..."},
+                             {"ENG", "About Sitclock", "Version 3.2", "&System Info.."},
+                             {"NL", "Over Zitklok", "Versie 3.2", "&Systeem Info.."}};
+    for (const auto &row : rows) {
+        gLanguageChange().Change(row[0]);
+        EXPECT_EQ(w.windowTitle(), row[1]);
+        EXPECT_EQ(w.findChild<QLabel *>("lblVersion")->text(), row[2]);
+        EXPECT_EQ(w.findChild<QPushButton *>("cmdSysInfo")->text(), row[3]);
+    }
+    EXPECT_TRUE(w.findChild<QPushButton *>("cmdOK")->isDefault()); // before focus may decide
+    w.show();
+    w.findChild<QPushButton *>("cmdOK")->click();
+    EXPECT_FALSE(w.isVisible());
+    ResetLanguageChangeForTests();
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "Golden.h"
+#include "StoreFixture.h"
 
 #include "activity_log/LogArchive.h"
 #include "activity_log/clsActionsDbase.h"
@@ -15,7 +15,7 @@ using namespace zk::test;
 namespace {
 std::string Record(std::int32_t day, const std::string &text)
 {
-    return GoldenRecord({2026, 12, day, 9, 0, 0, 2026, 12, day, 10, 0, 0}, StoredDescription(text));
+    return Bytes({{{2026, 12, day, 9, 0, 0}, {2026, 12, day, 10, 0, 0}, text}});
 }
 } // namespace
 
@@ -38,7 +38,7 @@ TEST(FullLog, TheStoreReadsTheFileNotACopy)
     db.RecordNr(1);
     EXPECT_EQ(ReadFileBytes(path),
               Record(3, "Jan") + Record(2, "Piet") +
-                  GoldenRecord({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, StoredDescription("Idle")));
+                  RecordBytes({}, {}, Stored("Idle")));
 }
 
 // Archives by date, then number; other names beside the log are no archives.

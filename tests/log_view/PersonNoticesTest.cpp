@@ -1,4 +1,4 @@
-#include "LogFile.h"
+#include "support/LogBytes.h"
 
 #include "activity_log/clsActionsDbase.h"
 #include "localisation/gclsLanguageChange.h"
@@ -26,7 +26,7 @@ protected:
     void SetUp() override
     {
         ResetLanguageChangeForTests();
-        zk::test::WriteFileBytes(path, LogBytes({{{2026, 12, 6, 8, 0, 0}, {}, "Jan werkt"},
+        zk::test::WriteFileBytes(path, zk::test::Bytes({{{2026, 12, 6, 8, 0, 0}, {}, "Jan werkt"},
                                                  {{2026, 12, 6, 9, 0, 0}, {}, "Idle"}}));
         store.OpenFile(path);
         list.Constructor(store, "", users);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "activity_log/clsActionsDbase.h"
 #include "localisation/gclsLanguageChange.h"
 #include "main_window/Form1.h"
 #include "platform/Registry.h"
@@ -11,7 +10,9 @@
 #include "support/FakeSettings.h"
 #include "support/FakeTrayIcon.h"
 #include "support/FixedMonthNames.h"
+#include "support/LogBytes.h"
 #include "support/TempDir.h"
+#include "activity_log/clsActionsDbase.h"
 #include "tracking/StretchController.h"
 #include "tracking/clsElapsedWarning.h"
 #include "tracking/clsForm1ActionState.h"
@@ -24,22 +25,14 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdint>
-#include <cstring>
-#include <map>
-#include <memory>
-#include <string>
-#include <vector>
-
 namespace zk::test {
 
 class FakeRunKey : public RunKey
 {
 public:
-    void Write(const std::string &valueName, const std::string &data) override
+    void Write(const std::string &name, const std::string &data) override
     {
-        writes.push_back({valueName, data});
+        writes.push_back({name, data});
     }
     std::vector<std::pair<std::string, std::string>> writes;
 };
@@ -48,50 +41,22 @@ class NoRegistry : public Registry
 {
 public:
     bool GetKeyValue(std::uint32_t, const std::string &, const std::string &,
-                     std::string &keyVal) override
+                     std::string &value) override
     {
-        keyVal.clear();
+        value.clear();
         return false;
     }
 };
 
-// One record of actions.dat as the file holds it: twelve little-endian 32-bit
-// fields, then the description rotated right by two bits per byte, a 0x00
-// terminator and spaces up to 100 bytes.
-inline std::string RecordBytes(std::array<std::int32_t, 6> start, std::array<std::int32_t, 6> end,
-                               const std::string &description)
-{
-    std::string out;
-    auto put = [&](std::int32_t v) {
-        const auto u = static_cast<std::uint32_t>(v);
-        for (int i = 0; i < 4; ++i)
-            out.push_back(static_cast<char>((u >> (8 * i)) & 0xFF));
-    };
-    for (std::int32_t v : start)
-        put(v);
-    for (std::int32_t v : end)
-        put(v);
-    std::string field;
-    for (char ch : description + std::string(1, '\0')) {
-        const auto c = static_cast<unsigned char>(ch);
-        field.push_back(static_cast<char>(((c & 3) << 6) | (c >> 2)));
-    }
-    field.resize(100, ' ');
-    return out + field;
-}
-
-// A main window on fakes: its folder is a temporary one, the clock stands at
-// 6 December 2026, 09:00:00 until moved.
+// A main window on fakes in a folder of its own; the clock stands at 6 December 2026, 09:00.
 class Form1Fixture : public ::testing::Test
 {
 protected:
-    void SetUp() override { ResetLanguageChangeForTests(); }
     void TearDown() override
     {
         form.reset();
         ResetLanguageChangeForTests();
     }
-
     std::unique_ptr<Form1> MakeForm()
     {
         return std::make_unique<Form1>(Form1Services{
@@ -100,12 +65,11 @@ protected:
     }
     void Start()
     {
+        ResetLanguageChangeForTests();
         form = MakeForm();
         form->Form_Load();
     }
-
-    void Store(const std::string &key, const std::string &value,
-               const std::string &section = "Options")
+    void Store(const std::string &key, const std::string &value, const char *section = "Options")
     {
         settings.Write("Sitclock", section, key, value);
     }
@@ -113,23 +77,16 @@ protected:
     {
         return settings.Read("Sitclock", "Options", key, "<absent>");
     }
-
     QAction *Item(const char *name) { return form->findChild<QAction *>(name); }
     QPushButton *Button(const char *name) { return form->findChild<QPushButton *>(name); }
-    std::string Caption(const char *name) { return Button(name)->text().toStdString(); }
     std::int32_t State() { return form->Stretch()->ActionState().State(); }
-    std::string Log() { return ReadFileBytes(form ? form->LogPath() : dir.File("actions.dat")); }
-
+    std::string Log() { return ReadFileBytes(dir.File("actions.dat")); }
     // Clicks the start window's button of a user.
     void Choose(const std::string &name)
     {
-        ASSERT_TRUE(form->StartWindow());
-        for (QPushButton *b : form->StartWindow()->findChildren<QPushButton *>("btnUser")) {
-            if (b->property("userName").toString().toStdString() == name && b->isVisible()) {
-                b->click();
-                return;
-            }
-        }
+        for (QPushButton *b : form->StartWindow()->findChildren<QPushButton *>("btnUser"))
+            if (b->property("userName").toString().toStdString() == name && b->isVisible())
+                return b->click();
         FAIL() << "no start button for " << name;
     }
 

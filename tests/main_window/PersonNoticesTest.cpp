@@ -37,15 +37,14 @@ TEST_F(PersonNotices, TheFilterBoxNeverRewritesWhatIsTyped)
 // whole beside it under the day's name, and the person is told where.
 TEST_F(PersonNotices, AFullLogIsKeptAsideAndTheStretchIsLogged)
 {
-    std::string full;
-    for (int i = 0; i < 32767; ++i)
-        full += RecordBytes({2026, 12, 5, 8, 0, 0}, {2026, 12, 5, 9, 0, 0}, "Piet");
+    const std::string full =
+        Bytes(std::vector<LogRecord>(32767, {{2026, 12, 5, 8, 0, 0}, {2026, 12, 5, 9, 0, 0}, "Piet"}));
     WriteFileBytes(dir.File("actions.dat"), full);
     Store("Users", "Anna", "Edit");
     Start();
     Choose("Anna");
     EXPECT_EQ(ReadFileBytes(dir.File("actions-2026-12-06.dat")), full);
-    EXPECT_EQ(Log(), RecordBytes({2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 9, 0, 0}, "Anna"));
+    EXPECT_EQ(Log(), Bytes({{{2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 9, 0, 0}, "Anna"}}));
     EXPECT_FALSE(form->StartWindow()->isVisible());
     ASSERT_EQ(dialogs.calls.size(), 1u);
     EXPECT_EQ(dialogs.calls[0].title, "Sitclock");

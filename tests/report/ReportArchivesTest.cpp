@@ -1,4 +1,4 @@
-#include "report/LogBytes.h"
+#include "support/LogBytes.h"
 
 #include "report/RunReport.h"
 #include "support/FakeSettings.h"
@@ -18,7 +18,7 @@ TEST(ReportArchives, ArchivesAreReadOldestFirstThenTheLog)
     for (int hour : {9, 7, 11}) // the second archive first, so that no listing order helps
         WriteFileBytes(
             dir.File(files[(hour - 7) / 2]),
-            Bytes(Stretch({2026, 12, 6, hour, 0, 0}, {2026, 12, 6, hour + 1, 0, 0}, "Jan")));
+            Bytes({{{2026, 12, 6, hour, 0, 0}, {2026, 12, 6, hour + 1, 0, 0}, "Jan"}}));
     QString out;
     QTextStream stream(&out);
     const QString log = QString::fromStdString(dir.File("actions.dat"));

@@ -1,7 +1,10 @@
 #include "TrackingFakes.h"
 
 #include "platform/Clock.h"
+#include "support/LogBytes.h"
 #include "support/TempDir.h"
+
+#include <algorithm>
 
 namespace zk::test {
 
@@ -23,28 +26,17 @@ std::int32_t FakeStretchView::GetTodayTimeFromUser(const std::string &username)
 
 std::vector<TimeFields> ReadTimeFields(const std::string &path)
 {
-    const std::string bytes = ReadFileBytes(path);
-    std::vector<TimeFields> records;
-    for (std::size_t at = 0; at + 148 <= bytes.size(); at += 148) {
-        TimeFields f{};
-        for (std::size_t i = 0; i < f.size(); ++i) {
-            std::uint32_t v = 0;
-            for (int b = 3; b >= 0; --b)
-                v = (v << 8) | static_cast<unsigned char>(bytes[at + i * 4 + b]);
-            f[i] = static_cast<std::int32_t>(v);
-        }
-        records.push_back(f);
-    }
-    return records;
+    std::vector<TimeFields> out;
+    for (const LogRecord &r : Records(ReadFileBytes(path)))
+        out.push_back(Fields(r.start, r.end));
+    return out;
 }
 
 TimeFields Fields(std::array<std::int32_t, 6> start, std::array<std::int32_t, 6> end)
 {
     TimeFields f{};
-    for (int i = 0; i < 6; ++i) {
-        f[i] = start[i];
-        f[i + 6] = end[i];
-    }
+    std::copy(start.begin(), start.end(), f.begin());
+    std::copy(end.begin(), end.end(), f.begin() + 6);
     return f;
 }
 

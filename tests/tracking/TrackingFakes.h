@@ -51,11 +51,7 @@ public:
 
     std::int32_t GetTodayTimeFromUser(const std::string &username) override;
     void FocusLogList() override { ++focusCalls; }
-    void ShowStartWindow() override
-    {
-        startWindowShown = true;
-        ++startWindowShows;
-    }
+    void ShowStartWindow() override { ++startWindowShows; }
     void HideMainWindow() override { visible = false; }
     bool MainWindowVisible() const override { return visible; }
     bool GetAutoStopOnMouseIdle() override { return autoStop; }
@@ -64,7 +60,6 @@ public:
     int filterSets = 0;
     int filterChanges = 0;
     int focusCalls = 0;
-    bool startWindowShown = false;
     int startWindowShows = 0;
     bool visible = true;
     bool autoStop = true;

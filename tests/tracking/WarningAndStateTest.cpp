@@ -11,74 +11,58 @@
 
 using namespace zk::test;
 
+// Each row feeds one total (or resets, -1) and says how many warnings have come so far;
+// a listener feeds it again while it is told, as a modal box lets the event loop do.
 TEST(ElapsedWarning, RaisesOnceAtTheLimitUntilReset)
 {
     clsElapsedWarning w;
     EXPECT_EQ(w.TimeTillWarning(), 7200);
     int raised = 0;
-    auto c = w.Warning.Connect([&] { ++raised; });
-    w.UpdateActiveSeconds(7199);
-    w.UpdateActiveSeconds(-5);
-    EXPECT_EQ(raised, 0);
-    w.UpdateActiveSeconds(7200);
-    EXPECT_EQ(raised, 1);
-    w.UpdateActiveSeconds(9000);
-    w.UpdateActiveSeconds(10); // a lower value does not re-arm it
-    w.TimeTillWarning(20000);  // nor does a new limit
-    w.UpdateActiveSeconds(30000);
-    EXPECT_EQ(raised, 1);
-    w.Reset();
-    w.UpdateActiveSeconds(30000);
-    EXPECT_EQ(raised, 2);
-}
-
-TEST(ElapsedWarning, IsSpentOnlyWhenTheListenersReturn)
-{
-    clsElapsedWarning w;
-    w.TimeTillWarning(600);
-    int raised = 0;
     auto c = w.Warning.Connect([&] {
-        // A modal box lets the event loop feed the warning again meanwhile.
-        if (++raised == 1)
-            w.UpdateActiveSeconds(700);
+        if (++raised == 3)
+            w.UpdateActiveSeconds(9000);
     });
-    w.UpdateActiveSeconds(600);
-    EXPECT_EQ(raised, 2);
-    w.UpdateActiveSeconds(800);
-    EXPECT_EQ(raised, 2);
+    const std::pair<std::int32_t, int> rows[] = {{7199, 0}, {-5, 0},    {7200, 1}, {9000, 1},
+                                                 {10, 1},   {-1, 1},    {7201, 2}, {-1, 2},
+                                                 {8000, 4}, {30000, 4}};
+    for (const auto &[seconds, count] : rows) {
+        if (seconds == -1)
+            w.Reset();
+        else
+            w.UpdateActiveSeconds(seconds);
+        EXPECT_EQ(raised, count) << seconds;
+    }
 }
 
-class ActionState : public ::testing::Test
+TEST(ActionState, EachStateSetsButtonsTrayAndTextsInBothLanguages)
 {
-protected:
-    void SetUp() override { ResetLanguageChangeForTests(); }
-    void TearDown() override { ResetLanguageChangeForTests(); }
+    ResetLanguageChangeForTests();
     FakeClock clock{{2026, 12, 6, 9, 30, 15}};
     FakeSettings settings;
     FakeStateView view;
-};
-
-TEST_F(ActionState, EachStateSetsButtonsTrayAndTextsInBothLanguages)
-{
-    struct Row
+    const struct
     {
         int state;
         bool start, stop;
         zk::TrayImage icon;
         const char *english, *dutch;
-    };
-    const Row rows[] = {
+    } rows[] = {
+        {1, false, true, zk::TrayImage::Image2Active, "Sitclock is active!", "Zitklok is Aktief!"},
         {0, true, false, zk::TrayImage::Image1Inactive, "Sitclock is inactive!",
          "Zitklok is niet aktief!"},
-        {1, false, true, zk::TrayImage::Image2Active, "Sitclock is active!", "Zitklok is Aktief!"},
         {2, true, false, zk::TrayImage::Image1Inactive, "Sitclock is idle!", "Zitklok is Idle!"},
         {3, false, false, zk::TrayImage::Image3Off, "Sitclock is turned off.",
          "Zitklok is niet werkzaam."},
     };
     clsForm1ActionState s(view);
-    EXPECT_EQ(s.State(), 0);
     EXPECT_EQ(view.tray.toolTip, "Sitclock is inactive!");
-    for (const Row &row : rows) {
+    EXPECT_EQ(s.LastActivity().Year(), 0);
+    for (const auto &[state, minute] : {std::pair{1, 30}, {2, 30}, {1, 33}}) {
+        s.State(state); // becoming active renews the last activity
+        EXPECT_EQ(s.LastActivity().Minute(), minute);
+        clock.Advance(100);
+    }
+    for (const auto &row : rows) {
         SCOPED_TRACE(row.state);
         gLanguageChange().Change("ENG");
         s.State(row.state);
@@ -86,40 +70,13 @@ TEST_F(ActionState, EachStateSetsButtonsTrayAndTextsInBothLanguages)
         EXPECT_EQ(view.stopEnabled, row.stop);
         EXPECT_EQ(view.tray.icon, row.icon);
         EXPECT_EQ(view.tray.toolTip, row.english);
-        gLanguageChange().Change("NL"); // re-applied at once
+        gLanguageChange().Change("NL"); // applied again at once
         EXPECT_EQ(view.tray.toolTip, row.dutch);
     }
-    EXPECT_EQ(view.statusText, "Programma is uitgeschakeld.");
-    gLanguageChange().Change("ENG");
-    EXPECT_EQ(view.statusText, "Program is being turned off.");
-
-    // Switching on from 3: the status bar keeps its text.
-    s.State(0);
-    EXPECT_EQ(view.statusText, "Program is being turned off.");
-    EXPECT_EQ(view.statusWrites, 3);
-
-    // Out of range: stored, nothing on screen changes.
-    view.tray.toolTip = "unchanged";
-    s.State(7);
+    EXPECT_EQ(view.statusText, "Programma is uitgeschakeld."); // only state 3 writes it
+    EXPECT_EQ(view.statusWrites, 2);
+    s.State(7); // out of range: stored, nothing on screen changes
     EXPECT_EQ(s.State(), 7);
-    EXPECT_EQ(view.tray.toolTip, "unchanged");
-    EXPECT_TRUE(view.startEnabled);
-}
-
-TEST_F(ActionState, BecomingActiveRenewsLastActivity)
-{
-    clsForm1ActionState s(view);
-    EXPECT_EQ(s.LastActivity().Year(), 0);
-    s.State(1);
-    EXPECT_EQ(s.LastActivity().Hour(), 9);
-    EXPECT_EQ(s.LastActivity().Minute(), 30);
-    EXPECT_EQ(s.LastActivity().Seconds(), 15);
-    clock.Advance(100);
-    s.State(2);
-    EXPECT_EQ(s.LastActivity().Minute(), 30);
-    s.State(1); // the same state again still renews it
-    clock.Advance(100);
-    s.State(1);
-    EXPECT_EQ(s.LastActivity().Minute(), 33);
-    EXPECT_EQ(s.LastActivity().Seconds(), 35);
+    EXPECT_EQ(view.tray.toolTip, "Zitklok is niet werkzaam.");
+    ResetLanguageChangeForTests();
 }

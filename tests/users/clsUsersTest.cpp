@@ -5,228 +5,123 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <string>
-#include <vector>
 
 namespace {
 
-using zk::test::FakeSettings;
-
-std::optional<std::string> Stored(const FakeSettings &settings)
-{
-    return settings.Get("Edit", "Users", "Sitclock");
-}
-
-std::vector<std::string> Names(const clsUsers &users)
-{
-    std::vector<std::string> names;
-    for (std::int16_t i = 1; i <= users.Count(); ++i)
-        names.push_back(users.Item(i));
-    return names;
-}
-
-struct ChangeCounter
-{
-    explicit ChangeCounter(clsUsers &users) : connection(users.Change.Connect([this] { ++n; })) {}
-    int n = 0;
-    zk::Signal<>::Connection connection;
-};
-
 using V = std::vector<std::string>;
 
-TEST(Users, AddSavesBeforeAnnouncingAndKeepsOrderAndDuplicates)
+class Users : public ::testing::Test
 {
-    FakeSettings settings;
-    clsUsers users;
-    EXPECT_EQ(users.Count(), 0);
-    EXPECT_FALSE(Stored(settings)); // loading alone writes nothing
-
-    ChangeCounter changes(users);
-    std::vector<std::optional<std::string>> seenByHandler;
-    auto seen = users.Change.Connect([&] { seenByHandler.push_back(Stored(settings)); });
-
-    users.Add("Anna");
-    users.Add("Piet");
-    users.Add("Anna");
-    EXPECT_EQ(Stored(settings), "Anna|Piet|Anna");
-    EXPECT_EQ(Names(users), (V{"Anna", "Piet", "Anna"}));
-    EXPECT_EQ(changes.n, 3);
-    EXPECT_EQ(seenByHandler.back(), "Anna|Piet|Anna");
-    EXPECT_EQ(users.Item(5), "");
-}
-
-TEST(Users, StoredTextReadsBackNameForName)
-{
-    struct Case
+protected:
+    void Store(const std::string &joined) { settings.Write("Sitclock", "Edit", "Users", joined); }
+    std::string Stored() const { return settings.Get("Edit", "Users").value_or("absent"); }
+    static V Names(const clsUsers &users)
     {
-        std::string stored;
         V names;
+        for (std::int16_t i = 1; i <= users.Count(); ++i)
+            names.push_back(users.Item(i));
+        return names;
+    }
+
+    zk::test::FakeSettings settings;
+    int changes = 0;
+};
+
+TEST_F(Users, StoredTextReadsBackNameForNameAndIsWrittenBackUnchanged)
+{
+    const std::pair<std::string, V> rows[] = {
+        {"", {}}, {"Anna|Piet", {"Anna", "Piet"}}, {"Anna||Piet", {"Anna", "", "Piet"}},
+        {"|", {"", ""}}, {"Anna|", {"Anna", ""}}, {" Kees \xE9\xFF", {" Kees \xE9\xFF"}},
+        {std::string(1 << 20, 'a') + "|Piet", {std::string(32767, 'a')}}, // 32767 read at most
     };
-    const std::vector<Case> cases = {
-        {"", {}},
-        {"Anna|Piet", {"Anna", "Piet"}},
-        {"Anna||Piet", {"Anna", "", "Piet"}},
-        {"|", {"", ""}},
-        {"Anna|", {"Anna", ""}},
-        {" Kees \xE9\xFF", {" Kees \xE9\xFF"}},
-    };
-    for (const Case &c : cases) {
-        FakeSettings settings;
-        settings.Write("Sitclock", "Edit", "Users", c.stored);
-        {
-            clsUsers users;
-            EXPECT_EQ(Names(users), c.names) << c.stored;
-        }
-        // The destructor writes the list back, unchanged.
-        EXPECT_EQ(Stored(settings), c.stored);
+    for (const auto &[stored, names] : rows) {
+        Store(stored);
+        EXPECT_EQ(Names(clsUsers()), names) << stored.substr(0, 20);
+        std::string joined; // what the list writes back when it goes
+        for (const std::string &name : names)
+            joined += (joined.empty() && &name == &names.front() ? "" : "|") + name;
+        EXPECT_EQ(Stored(), joined) << stored.substr(0, 20);
+    }
+    std::string many;
+    for (int i = 1; i <= 300; ++i)
+        many += "n" + std::to_string(i) + "|";
+    for (const std::string &stored : {many, std::string(1 << 20, '|')}) {
+        Store(stored);
+        clsUsers users; // the first hundred are kept
+        EXPECT_EQ(users.Count(), 100);
+        EXPECT_EQ(users.Item(100), stored[0] == 'n' ? "n100" : "");
     }
 }
 
-TEST(Users, NamesThatDoNotSurviveStorage)
+TEST_F(Users, AddAndRemoveSaveBeforeAnnouncing)
 {
-    FakeSettings settings;
-    {
-        clsUsers users;
-        users.Add("Jan|Klaas");
-        EXPECT_EQ(users.Count(), 1);
-    }
-    EXPECT_EQ(clsUsers().Count(), 2); // a "|" inside a name splits it
-
-    settings.Write("Sitclock", "Edit", "Users", "");
-    {
-        clsUsers users;
-        users.Add("");
-        EXPECT_EQ(users.Count(), 1);
-        EXPECT_EQ(Stored(settings), "");
-    }
-    EXPECT_EQ(clsUsers().Count(), 0); // a single empty name comes back as no one
-}
-
-TEST(Users, RemoveByNameRemovesTheFirstExactMatchOnly)
-{
-    FakeSettings settings;
-    settings.Write("Sitclock", "Edit", "Users", "Anna|Piet|Anna");
     clsUsers users;
-    ChangeCounter changes(users);
+    EXPECT_EQ(Stored(), "absent"); // loading alone writes nothing
+    V seen;
+    auto c = users.Change.Connect([&] { seen.push_back(Stored()); });
+    for (const char *name : {"Anna", "Piet", "Anna"})
+        users.Add(name);
+    EXPECT_EQ(Names(users), (V{"Anna", "Piet", "Anna"}));
     const int writes = settings.WriteCount();
-
-    users.RemoveByName("anna");
+    users.RemoveByName("anna"); // exact names only: nothing happens
     users.RemoveByName("Ann");
-    EXPECT_EQ(changes.n, 0);
     EXPECT_EQ(settings.WriteCount(), writes);
-
-    users.RemoveByName("Anna");
-    EXPECT_EQ(Stored(settings), "Piet|Anna");
-    EXPECT_EQ(changes.n, 1);
+    users.RemoveByName("Anna"); // the first one
     EXPECT_EQ(users.Item(3), ""); // the freed slot is emptied
-
     users.RemoveByName("Anna");
     users.RemoveByName("Piet");
-    EXPECT_EQ(users.Count(), 0);
-    EXPECT_EQ(Stored(settings), "");
-    EXPECT_EQ(changes.n, 3);
+    EXPECT_EQ(seen, (V{"Anna", "Anna|Piet", "Anna|Piet|Anna", "Piet|Anna", "Piet", ""}));
+
+    users.Add("Jan|Klaas"); // a "|" inside a name splits it after a reload
+    EXPECT_EQ(clsUsers().Count(), 2);
 }
 
-TEST(Users, OutOfRangeNumbersChangeNothing)
+TEST_F(Users, NumbersOutsideTheListChangeNothing)
 {
-    FakeSettings settings;
-    settings.Write("Sitclock", "Edit", "Users", "Anna|Piet");
+    Store("Anna|Piet");
     clsUsers users;
-    ChangeCounter changes(users);
+    auto c = users.Change.Connect([&] { ++changes; });
     for (int n : {0, 3, -1, 101, 32767, -32768})
         users.Remove(static_cast<std::int16_t>(n));
-    for (int n : {-1, 101, 32767, -32768})
-        EXPECT_EQ(users.Item(static_cast<std::int16_t>(n)), "");
-    users.Item(-5, "X");
-    users.Item(101, "X");
+    for (int n : {-1, 101, 32767, -32768}) {
+        EXPECT_EQ(users.Item(static_cast<std::int16_t>(n)), "") << n;
+        users.Item(static_cast<std::int16_t>(n), "X");
+    }
     EXPECT_EQ(Names(users), (V{"Anna", "Piet"}));
-    EXPECT_EQ(changes.n, 0);
-
-    // A name set beyond the count is held in its slot but is not part of the list.
-    users.Item(7, "Kees");
-    EXPECT_EQ(users.Item(7), "Kees");
-    EXPECT_EQ(Stored(settings), "Anna|Piet");
+    EXPECT_EQ(changes, 0);
+    users.Item(100, "Kees"); // beyond the count: held in its slot, not part of the list
+    EXPECT_EQ(users.Item(100), "Kees");
     users.Item(2, "Joke");
-    EXPECT_EQ(Stored(settings), "Anna|Joke");
-    EXPECT_EQ(changes.n, 2);
+    EXPECT_EQ(Stored(), "Anna|Joke");
+    users.Remove(1);
+    EXPECT_EQ(Stored(), "Joke");
 }
 
-TEST(Users, HoldsAtMostAHundredWhateverIsAskedOrStored)
+TEST_F(Users, AHundredAtMostAndFailuresLeaveTheListAsStored)
 {
-    FakeSettings settings;
     {
         clsUsers users;
         for (int i = 1; i <= 100; ++i)
             users.Add("u" + std::to_string(i));
-        ChangeCounter changes(users);
-        const std::string full = *Stored(settings);
-        const int writes = settings.WriteCount();
-        EXPECT_THROW(users.Add("u101"), zk::UsersError);
+        auto c = users.Change.Connect([&] { ++changes; });
+        const std::string full = Stored();
+        try {
+            users.Add("Kees");
+            ADD_FAILURE() << "a 101st user was accepted";
+        } catch (const zk::UsersError &e) {
+            EXPECT_NE(std::string(e.what()).find("Kees"), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("100"), std::string::npos) << e.what();
+        }
         EXPECT_EQ(users.Count(), 100);
-        EXPECT_EQ(users.Item(100), "u100");
-        EXPECT_EQ(changes.n, 0);
-        EXPECT_EQ(settings.WriteCount(), writes);
-        EXPECT_EQ(Stored(settings), full);
-    }
-
-    // 300 names stored by hand: the first hundred are kept.
-    std::string many;
-    for (int i = 1; i <= 300; ++i)
-        many += (i > 1 ? "|" : "") + std::string("n") + std::to_string(i);
-    settings.Write("Sitclock", "Edit", "Users", many);
-    {
-        clsUsers users;
-        EXPECT_EQ(users.Count(), 100);
-        EXPECT_EQ(users.Item(100), "n100");
-    }
-
-    // Nothing but separators, a megabyte of them.
-    settings.Write("Sitclock", "Edit", "Users", std::string(1 << 20, '|'));
-    {
-        clsUsers users;
-        EXPECT_EQ(users.Count(), 100);
-        EXPECT_EQ(users.Item(1), "");
-    }
-
-    // A megabyte of one name: only the first 32767 characters are read.
-    settings.Write("Sitclock", "Edit", "Users", std::string(1 << 20, 'a') + "|Piet");
-    clsUsers users;
-    EXPECT_EQ(users.Count(), 1);
-    EXPECT_EQ(users.Item(1), std::string(32767, 'a'));
-}
-
-TEST(Users, SettingsFailureReachesTheCallerAndLeavesTheListAsStored)
-{
-    FakeSettings settings;
-    settings.Write("Sitclock", "Edit", "Users", "Anna|Piet");
-    {
-        clsUsers users;
-        ChangeCounter changes(users);
+        EXPECT_EQ(Stored(), full);
         settings.failWrites = true;
-        EXPECT_THROW(users.Add("Kees"), zk::SettingsError);
-        EXPECT_THROW(users.RemoveByName("Anna"), zk::SettingsError);
+        EXPECT_THROW(users.RemoveByName("u1"), zk::SettingsError);
         EXPECT_THROW(users.Item(1, "Joke"), zk::SettingsError);
-        EXPECT_EQ(Names(users), (V{"Anna", "Piet"}));
-        EXPECT_EQ(changes.n, 0);
-        // Destruction with a failing store must not throw.
-    }
+        EXPECT_EQ(users.Item(1), "u1");
+        EXPECT_EQ(changes, 0);
+    } // destruction with a failing store must not throw
     settings.failWrites = false;
-    EXPECT_EQ(Stored(settings), "Anna|Piet");
-}
-
-TEST(Users, FullListErrorSaysWhy)
-{
-    FakeSettings settings;
-    clsUsers users;
-    for (int i = 0; i < 100; ++i)
-        users.Add("x");
-    try {
-        users.Add("Kees");
-        FAIL() << "a 101st user was accepted";
-    } catch (const zk::UsersError &e) {
-        EXPECT_NE(std::string(e.what()).find("Kees"), std::string::npos);
-        EXPECT_NE(std::string(e.what()).find("100"), std::string::npos);
-    }
+    EXPECT_EQ(clsUsers().Item(100), "u100");
 }
 
 } // namespace

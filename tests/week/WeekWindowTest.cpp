@@ -1,6 +1,6 @@
 // The week overview opened from the main window over a log laid out by hand.
 #include "main_window/Form1Fixture.h"
-#include "report/LogBytes.h"
+#include "support/LogBytes.h"
 #include "report/WeekChart.h"
 #include "week/WeekChartView.h"
 #include "week/frmWeek.h"
@@ -22,17 +22,13 @@ protected:
         Store("Users", "Jan|Jansen|Piet", "Edit");
         // The first two stretches went into the archive of a full log cut on Monday.
         WriteFileBytes(dir.File("actions-2026-12-07.dat"),
-                       Bytes(Stretch({2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 10, 0, 0}, "Jan")) +
-                           Bytes(Stretch({2026, 12, 7, 9, 0, 0}, {2026, 12, 7, 10, 0, 0}, "Jan")));
-        std::string log;
-        for (const RawRecord &r : {
-                 Stretch({2026, 12, 7, 23, 0, 0}, {2026, 12, 8, 1, 0, 0}, "Jansen: homework"),
-                 Stretch({2026, 12, 8, 1, 0, 0}, {2026, 12, 8, 1, 10, 0}, "Idle"),
-                 Stretch({2026, 12, 8, 10, 0, 0}, {2026, 12, 8, 10, 30, 0}, "Piet"),
-                 Stretch({2026, 12, 13, 23, 30, 0}, {2026, 12, 14, 0, 15, 0}, "Piet"),
-             })
-            log += Bytes(r);
-        WriteFileBytes(dir.File("actions.dat"), log);
+                       Bytes({{{2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 10, 0, 0}, "Jan"},
+                              {{2026, 12, 7, 9, 0, 0}, {2026, 12, 7, 10, 0, 0}, "Jan"}}));
+        WriteFileBytes(dir.File("actions.dat"),
+                       Bytes({{{2026, 12, 7, 23, 0, 0}, {2026, 12, 8, 1, 0, 0}, "Jansen: homework"},
+                              {{2026, 12, 8, 1, 0, 0}, {2026, 12, 8, 1, 10, 0}, "Idle"},
+                              {{2026, 12, 8, 10, 0, 0}, {2026, 12, 8, 10, 30, 0}, "Piet"},
+                              {{2026, 12, 13, 23, 30, 0}, {2026, 12, 14, 0, 15, 0}, "Piet"}}));
         Start();
         OpenWeek();
     }
