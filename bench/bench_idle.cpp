@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "BenchProgram.h"
+#include "OffscreenMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -171,13 +172,6 @@ void TakeIdleSeconds(int &argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     TakeIdleSeconds(argc, argv);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Sitclock");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zk::bench::RunInApplication<QApplication>(argc, argv, "Sitclock");
 }

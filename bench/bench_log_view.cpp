@@ -3,6 +3,7 @@
 // (under 100 microseconds) and the daily total (under 2 ms).
 
 #include "activity_log/clsActionsDbase.h"
+#include "OffscreenMain.h"
 #include "localisation/gclsLanguageChange.h"
 #include "log_view/UCWatchActionsDbase.h"
 #include "support/FakeClock.h"
@@ -107,12 +108,5 @@ BENCHMARK(BM_MinuteUpdateThenTotal)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Instance().reset();
-    return 0;
+    return zk::bench::RunInApplication<QApplication>(argc, argv, nullptr, [] { Instance().reset(); });
 }

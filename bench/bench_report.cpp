@@ -1,5 +1,6 @@
 // The report over a full log: 32767 records, three users and idle time.
 #include "FullLog.h"
+#include "OffscreenMain.h"
 
 #include "report/DailyTotals.h"
 #include "report/ReportLog.h"
@@ -130,11 +131,5 @@ BENCHMARK(BM_ChartProcess)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    std::remove(FullLog().c_str());
-    return 0;
+    return zk::bench::RunInApplication<QGuiApplication>(argc, argv, nullptr, [] { std::remove(FullLog().c_str()); });
 }

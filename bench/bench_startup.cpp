@@ -4,6 +4,7 @@
 // program runs a few seconds offscreen on the same full log and its VmRSS is
 // read (target: under 60 MB). The program is the one built beside this benchmark.
 #include "localisation/gclsLanguageChange.h"
+#include "OffscreenMain.h"
 #include "main_window/Form1.h"
 #include "support/FakeClock.h"
 #include "support/TempDir.h"
@@ -96,12 +97,5 @@ BENCHMARK(BM_IdleProgramResidentMemory)->Unit(benchmark::kSecond)->Iterations(1)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Sitclock");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zk::bench::RunInApplication<QApplication>(argc, argv, "Sitclock");
 }

@@ -1,6 +1,7 @@
 // The week overview over a full log: 32767 records read through the program's
 // own store, counted for one week and drawn into the window (target under 50 ms).
 #include "FullLog.h"
+#include "OffscreenMain.h"
 
 #include "activity_log/clsActionsDbase.h"
 #include "platform/SettingsStore.h"
@@ -38,11 +39,5 @@ BENCHMARK(BM_WeekOverviewOnFullLog)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    std::remove(zk::bench::FullLog().c_str());
-    return 0;
+    return zk::bench::RunInApplication<QApplication>(argc, argv, nullptr, [] { std::remove(zk::bench::FullLog().c_str()); });
 }
