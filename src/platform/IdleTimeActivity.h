@@ -33,7 +33,7 @@ private:
     std::optional<std::uint64_t> Ask();
 
     std::vector<IdleTimeSource *> m_sources;
-    bool m_canSee = false;
+    bool m_canSee{};
     bool m_flipped = false;
     std::optional<std::int64_t> m_previousLook; // last look that got an answer
 };

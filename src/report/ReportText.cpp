@@ -186,11 +186,12 @@ void WriteTotalsTable(const DailyTotals &totals, const TextSink &sink)
     std::vector<std::int64_t> week(columns, 0);
     std::vector<std::int64_t> total(columns, 0);
     ReportDay monday;
-    ReportDay nextMonday; // rows are in calendar order: a week ends where this is reached
+    // Rows are in calendar order: a week ends where nextMonday is reached. It starts in the
+    // year 0, before every real day, so the first row starts a week by the count.
+    ReportDay nextMonday;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (i == 0 || !(rows[i].day < nextMonday)) {
-            const auto following =
-                i > 0 ? FollowingMonday(rows[i].day, nextMonday) : std::nullopt;
+        if (!(rows[i].day < nextMonday)) {
+            const auto following = FollowingMonday(rows[i].day, nextMonday);
             if (following) {
                 monday = nextMonday;
                 nextMonday = *following;

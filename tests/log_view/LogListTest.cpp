@@ -162,6 +162,7 @@ TEST_F(LogList, InPlaceEditsReachTheRecordUnlessAbandoned)
     auto *view = list.findChild<QTreeView *>("ListView1");
     EXPECT_FALSE(Model()->flags(Model()->index(0, 1)) & Qt::ItemIsEditable);
     EXPECT_FALSE(view->itemsExpandable());
+    EXPECT_FALSE(Model()->setData(Model()->index(0, 0), "Piet", Qt::DisplayRole)); // no edit
     for (const auto &[text, key] :
          {std::pair{"Piet helpt", Qt::Key_Return}, {"", Qt::Key_Escape}}) {
         view->edit(Model()->index(0, 0));

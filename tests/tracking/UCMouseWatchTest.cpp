@@ -30,6 +30,7 @@ TEST(UCMouseWatch, TheTimerFollowsTheScanRateAndALookMirrorsThePointer)
         clock.Advance(10);
         watch.Timer1_Timer();
         EXPECT_EQ(watch.findChild<QWidget *>("picMouse")->pos(), at);
+        EXPECT_TRUE(watch.findChild<QWidget *>("picMouse")->autoFillBackground()); // a dot
         EXPECT_EQ(watch.IdleCounter(), idle);
     }
 }
