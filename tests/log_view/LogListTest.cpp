@@ -1,7 +1,9 @@
 #include "activity_log/clsActionsDbase.h"
 #include "localisation/gclsLanguageChange.h"
+#include "log_view/FilterSelection.h"
 #include "log_view/LogListModel.h"
 #include "log_view/UCWatchActionsDbase.h"
+#include "log_view/UpdateComboFilter.h"
 #include "support/FakeClock.h"
 #include "support/FakeSettings.h"
 #include "support/FixedMonthNames.h"
@@ -10,10 +12,13 @@
 #include "users/clsUsers.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTreeView>
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -22,30 +27,24 @@ using Texts = std::vector<std::string>;
 using Tags = std::vector<int>;
 
 // A household's log: work, idle time, a stretch over midnight, a short one, an empty
-// description and three damaged records (the last without its terminator).
-std::string MixedLog()
-{
-    return Bytes({{{2026, 12, 6, 8, 0, 0}, {2026, 12, 6, 9, 0, 0}, "Jan werkt"},
-                  {{2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 9, 10, 0}, "Idle"},
-                  {{2026, 12, 5, 23, 0, 0}, {2026, 12, 6, 1, 0, 0}, "Jansen speelt"},
-                  {{2026, 12, 1, 10, 0, 0}, {2026, 12, 1, 10, 0, 30}, "Piet"},
-                  {{2026, 12, 6, 7, 0, 0}, {2026, 12, 6, 7, 30, 0}, ""},
-                  {{2026, 13, 0, 7, 0, 0}, {0, 0, 0, 0, 0, 0}, "Piet Idleness"},
-                  {{1, 1, 1, 0, 0, 0}, {2000000000, 1, 1, 0, 0, 0}, "Jan oud"}}) +
-           RecordBytes({2026, 12, 6, 6, 0, 0}, {2026, 12, 6, 6, 5, 0},
-                       Stored("Piet idle " + std::string(90, 'x')).substr(0, 100));
-}
+// description and two damaged records.
+const std::string kMixedLog =
+    Bytes({{{2026, 12, 6, 8, 0, 0}, {2026, 12, 6, 9, 0, 0}, "Jan werkt"},
+           {{2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 9, 10, 0}, "Idle"},
+           {{2026, 12, 5, 23, 0, 0}, {2026, 12, 6, 1, 0, 0}, "Jansen speelt"},
+           {{2026, 12, 1, 10, 0, 0}, {2026, 12, 1, 10, 0, 30}, "Piet"},
+           {{2026, 12, 6, 7, 0, 0}, {2026, 12, 6, 7, 30, 0}, ""},
+           {{2026, 13, 0, 7, 0, 0}, {0, 0, 0, 0, 0, 0}, "Piet Idleness"},
+           {{1, 1, 1, 0, 0, 0}, {2000000000, 1, 1, 0, 0, 0}, "Jan oud"}});
 
 class LogList : public ::testing::Test
 {
 protected:
-    void TearDown() override { ResetLanguageChangeForTests(); }
-    UCWatchActionsDbase &Open(const std::string &bytes, const std::string &filter)
+    void Open(const std::string &bytes, const std::string &filter)
     {
         WriteFileBytes(path, bytes);
         store.OpenFile(path);
         list.Constructor(store, filter, users);
-        return list;
     }
     QAbstractItemModel *Model() { return list.findChild<QTreeView *>("ListView1")->model(); }
     Tags Shown()
@@ -55,20 +54,17 @@ protected:
             tags.push_back(Model()->index(r, 0).data(LogListModel::TagRole).toInt());
         return tags;
     }
-    Texts Row(int r, Qt::Orientation o = Qt::Horizontal)
+    Texts Row(int r) // -1: the headers
     {
         Texts texts;
         for (int c = 0; c < 5; ++c)
-            texts.push_back((r < 0 ? Model()->headerData(c, o) : Model()->index(r, c).data())
-                                .toString().toStdString());
+            texts.push_back((r < 0 ? Model()->headerData(c, Qt::Horizontal)
+                                   : Model()->index(r, c).data()).toString().toStdString());
         return texts;
     }
-    bool Red(int r)
-    {
-        return Model()->index(r, 0).data(Qt::ForegroundRole).value<QColor>() == Qt::red;
-    }
-    // Starts a stretch as the stretch controller does: start, end, then the name.
-    void NewRecord(const std::string &name)
+    // None for the palette's text colour, readable on a light and on a dark theme.
+    QVariant Colour(int r) { return Model()->index(r, 0).data(Qt::ForegroundRole); }
+    void NewRecord(const std::string &name) // as a stretch starts: start, end, then the name
     {
         store.RecordNr(store.RecordCount() + 1);
         store.SetStartTimeToNow();
@@ -76,8 +72,8 @@ protected:
         store.Description(name);
     }
 
-    // The list hears the language of a fresh program.
-    bool freshLanguage = (ResetLanguageChangeForTests(), true);
+    bool freshLanguage = (ResetLanguageChangeForTests(), true); // heard by the list
+
     FakeSettings settings;
     FakeClock clock{{2026, 12, 6, 9, 0, 0}};
     FixedMonthNames months;
@@ -88,9 +84,9 @@ protected:
     UCWatchActionsDbase list;
 };
 
-TEST_F(LogList, EveryFilterOverAMixedLogWithDamagedRecords)
+TEST_F(LogList, EveryFilterOverAMixedLogWithDamagedRecordsAndHeadersInBothLanguages)
 {
-    UCWatchActionsDbase &w = Open(MixedLog(), "");
+    Open(kMixedLog, "");
     const std::pair<int, Texts> rows[] = {
         {0, {"Jan werkt", "Vandaag", "8:0:0", "9:0:0", "1 h 0"}},
         {1, {"Idle", "Vandaag", "9:0:0", "9:10:0", "10 minutes"}},
@@ -98,109 +94,104 @@ TEST_F(LogList, EveryFilterOverAMixedLogWithDamagedRecords)
         {3, {"Piet", "1 dec", "10:0:0", "10:0:30", ""}},
         {5, {"Piet Idleness", "Ongeldige dag - Ongeldige dag", "7:0:0", "0:0:0", "N/A"}},
         {6, {"Jan oud", "1 jan - 1 jan", "0:0:0", "0:0:0", "N/A"}},
-        {7, {"Piet idle " + std::string(90, 'x'), "Vandaag", "6:0:0", "6:5:0", "5 minutes"}},
+        {-1, {"Description", "Day", "Start Time", "End Time", "Duration"}},
     };
     for (const auto &[row, texts] : rows)
         EXPECT_EQ(Row(row), texts);
     const std::pair<std::string, Tags> filters[] = {
-        {"-Idle", {1, 3, 4, 5, 7, 8}}, // "Idleness" hides, "idle" does not
-        {"Idle", {2, 6}},     {"Jan", {1, 3, 7}}, {"-Jan", {2, 4, 5, 6, 8}},
-        {"-", {5}},           {"jan", {}},        {"", {1, 2, 3, 4, 5, 6, 7, 8}},
+        {"-Idle", {1, 3, 4, 5, 7}}, // "Idleness" hides too
+        {"Idle", {2, 6}}, {"Jan", {1, 3, 7}}, {"-Jan", {2, 4, 5, 6}},
+        {"-", {5}},       {"jan", {}},        {"", {1, 2, 3, 4, 5, 6, 7}},
     };
     store.RecordNr(3);
     for (const auto &[filter, tags] : filters) {
-        w.filter(filter);
+        list.filter(filter);
         EXPECT_EQ(Shown(), tags) << "filter \"" << filter << "\"";
     }
     EXPECT_EQ(store.RecordNr(), 3);
-    EXPECT_EQ(w.knownRecordCount(), 8);
+    EXPECT_EQ(list.knownRecordCount(), 7);
     EXPECT_EQ(Model()->index(1, 0).data(LogListModel::KeyRole).toString(), "k2");
-}
-
-TEST_F(LogList, ChangesReachTheirRowAndNewStretchesFollowTheFilter)
-{
-    UCWatchActionsDbase &w = Open(MixedLog(), "Piet");
-    NewRecord("Jan"); // never passes "Piet": no row, but the count follows
-    EXPECT_EQ(Shown(), (Tags{4, 6, 8}));
-    EXPECT_EQ(w.knownRecordCount(), 9);
-    store.RecordNr(4); // a shown record that stops passing keeps its row, red
-    store.Description("Jan");
-    EXPECT_EQ(Row(0)[0], "Jan");
-    EXPECT_TRUE(Red(0));
-    EXPECT_FALSE(Red(1));
-    w.filter("-Idle");
-    NewRecord("Piet");
-    EXPECT_EQ(Shown(), (Tags{1, 3, 4, 5, 7, 8, 9, 10}));
-    clock.Advance(3660);
-    store.SetEndTimeToNow();
-    EXPECT_EQ(Row(7), (Texts{"Piet", "Vandaag", "9:0:0", "10:1:0", "1 h 1"}));
-    EXPECT_EQ(ReadFileBytes(path).substr(9 * 148),
-              Bytes({{{2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 10, 1, 0}, "Piet"}}));
-    store.Description("Piet Idle");
-    EXPECT_TRUE(Red(7));
-}
-
-TEST_F(LogList, AStoreAttachedLaterAndAnEmptyLog)
-{
-    WriteFileBytes(path, "");
-    store.OpenFile(path);
-    EXPECT_EQ(list.WatchActionsDbase(), nullptr);
-    EXPECT_EQ(list.GetTodayTimeFromUser("Jan"), 0);
-    list.filter("Jan"); // kept for the first attach
-    list.WatchActionsDbase(store);
-    EXPECT_EQ(Model()->rowCount(), 0);
-    NewRecord("Jan"); // its first change finds it without the name yet: no row
-    EXPECT_EQ(Model()->rowCount(), 0);
-    list.filter("Jan");
-    EXPECT_EQ(Row(0), (Texts{"Jan", "Vandaag", "9:0:0", "9:0:0", ""}));
-}
-
-TEST_F(LogList, InPlaceEditsReachTheRecordUnlessAbandoned)
-{
-    Open(MixedLog(), "Jan");
-    store.RecordNr(2);
-    auto *view = list.findChild<QTreeView *>("ListView1");
-    EXPECT_FALSE(Model()->flags(Model()->index(0, 1)) & Qt::ItemIsEditable);
-    EXPECT_FALSE(view->itemsExpandable());
-    EXPECT_FALSE(Model()->setData(Model()->index(0, 0), "Piet", Qt::DisplayRole)); // no edit
-    for (const auto &[text, key] :
-         {std::pair{"Piet helpt", Qt::Key_Return}, {"", Qt::Key_Escape}}) {
-        view->edit(Model()->index(0, 0));
-        auto *editor = view->findChild<QLineEdit *>();
-        ASSERT_NE(editor, nullptr);
-        editor->setText(text);
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(editor, &press);
-        QApplication::processEvents();
-    }
-    EXPECT_EQ(store.RecordNr(), 2);
-    EXPECT_EQ(ReadFileBytes(path).substr(0, 148),
-              Bytes({{{2026, 12, 6, 8, 0, 0}, {2026, 12, 6, 9, 0, 0}, "Piet helpt"}}));
-    EXPECT_EQ(Row(0)[0], "Piet helpt");
-    EXPECT_TRUE(Red(0));
-}
-
-TEST_F(LogList, HeadersFollowTheLanguageAndDurationsAreWrittenWhenTheRowChanges)
-{
-    Open(MixedLog(), "");
-    EXPECT_EQ(Row(-1), (Texts{"Description", "Day", "Start Time", "End Time", "Duration"}));
-    EXPECT_NE(Row(-1, Qt::Vertical)[0], "Description");
+    // Durations are written when their row changes, unless the language has no words for them.
     gLanguageChange().Change("NL");
     EXPECT_EQ(Row(-1), (Texts{"Beschrijving", "Dag", "Start tijd", "Eind tijd", "Duur"}));
     EXPECT_EQ(Row(0)[4], "1 h 0");
     store.RecordNr(1);
     store.EndDateTimeMinute(30);
     EXPECT_EQ(Row(0)[4], "1 uur 30");
-    gLanguageChange().Change("XX"); // no duration words: the cell stays as it was
+    gLanguageChange().Change("XX");
     store.EndDateTimeMinute(45);
     EXPECT_EQ(Row(0)[3], "9:45:0");
     EXPECT_EQ(Row(0)[4], "1 uur 30");
 }
 
-// The daily total counts records that ended today and whose description begins with the name.
+TEST_F(LogList, ChangesReachTheirRowAndNewStretchesFollowTheFilter)
+{
+    Open(kMixedLog, "Piet");
+    NewRecord("Jan"); // never passes "Piet": no row, but the count follows
+    EXPECT_EQ(Shown(), (Tags{4, 6}));
+    EXPECT_EQ(list.knownRecordCount(), 8);
+    store.RecordNr(4); // a shown record that stops passing keeps its row, red
+    store.Description("Jan");
+    EXPECT_EQ(Row(0)[0], "Jan");
+    EXPECT_EQ(Colour(0), QVariant(QColor(Qt::red)));
+    EXPECT_FALSE(Colour(1).isValid());
+    list.filter("-Idle");
+    NewRecord("Piet");
+    EXPECT_EQ(Shown(), (Tags{1, 3, 4, 5, 7, 8, 9}));
+    clock.Advance(3660);
+    store.SetEndTimeToNow();
+    EXPECT_EQ(Row(6), (Texts{"Piet", "Vandaag", "9:0:0", "10:1:0", "1 h 1"}));
+    store.Description("Piet Idle");
+    EXPECT_EQ(Colour(6), QVariant(QColor(Qt::red)));
+}
+
+// An open editor keeps what is typed through refreshes of its row and another; only a changed,
+// confirmed text is written, and the store's cursor stays where it was.
+TEST_F(LogList, InPlaceEditsSurviveRefreshesAndReachTheRecordUnlessAbandoned)
+{
+    Open(kMixedLog, "Jan");
+    list.show();
+    auto *view = list.findChild<QTreeView *>("ListView1");
+    EXPECT_FALSE(Model()->flags(Model()->index(0, 1)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(Model()->setData(Model()->index(0, 0), "Piet", Qt::DisplayRole)); // no edit
+    int changes = 0;
+    auto counter = store.Change.Connect([&] { ++changes; });
+    clock.Advance(60);
+    const std::tuple<const char *, Qt::Key, int> rows[] = {
+        {"Piet helpt", Qt::Key_Return, 1}, // passes "Jan" no more: red
+        {"Jan leest", Qt::Key_Escape, 0},
+        {"Piet helpt", Qt::Key_Return, 0}}; // unchanged: not written again
+    for (const auto &[typed, key, expectedChanges] : rows) {
+        SCOPED_TRACE(typed);
+        view->edit(Model()->index(0, 0));
+        auto *editor = view->findChild<QLineEdit *>();
+        ASSERT_NE(editor, nullptr);
+        editor->setText(typed);
+        for (std::int32_t nr : {3, 1}) {
+            store.RecordNr(nr);
+            store.SetEndTimeToNow();
+        }
+        store.RecordNr(2);
+        EXPECT_EQ(editor->text().toStdString(), typed);
+        changes = 0;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(editor, &press);
+        QApplication::processEvents();
+        EXPECT_EQ(changes, expectedChanges);
+        EXPECT_EQ(store.RecordNr(), 2);
+    }
+    EXPECT_EQ(ReadFileBytes(path).substr(0, 148),
+              Bytes({{{2026, 12, 6, 8, 0, 0}, {2026, 12, 6, 9, 1, 0}, "Piet helpt"}}));
+    EXPECT_EQ(Colour(0), QVariant(QColor(Qt::red)));
+}
+
+// Without a store the total is 0 and a filter is kept for the first one. The daily total counts
+// records, shown or not, that ended today and whose description begins with the name.
 TEST_F(LogList, DailyTotalByTheDayRecordsEndedAndByNamePrefix)
 {
-    UCWatchActionsDbase &w = Open(Bytes({
+    EXPECT_EQ(list.GetTodayTimeFromUser("Jan"), 0);
+    list.filter("Jan");
+    WriteFileBytes(path, Bytes({
         {{2026, 12, 5, 23, 0, 0}, {2026, 12, 6, 1, 0, 0}, "Jan"},       // 7200
         {{2026, 12, 6, 8, 0, 0}, {2026, 12, 6, 8, 30, 59}, "Jansen"},   // 1859
         {{2026, 12, 5, 10, 0, 0}, {2026, 12, 5, 11, 0, 0}, "Jan"},      // yesterday
@@ -209,24 +200,55 @@ TEST_F(LogList, DailyTotalByTheDayRecordsEndedAndByNamePrefix)
         {{2026, 11, 6, 10, 0, 0}, {2026, 11, 6, 11, 0, 0}, "Jan"},      // a month ago
         {{2025, 12, 6, 10, 0, 0}, {2025, 12, 6, 11, 0, 0}, "Jan"},      // a year ago
         {{1, 1, 1, 0, 0, 0}, {2026, 12, 6, 0, 0, 0}, "Jan oud"},        // no duration
-        {{2026, 12, 6, 11, 0, 0}, {2026, 12, 6, 11, 1, 0}, "Ja"}}),     // 60
-        "-Idle");
-    store.RecordNr(5);
+        {{2026, 12, 6, 11, 0, 0}, {2026, 12, 6, 11, 1, 0}, "Ja"}}));       // 60
+    store.OpenFile(path);
+    list.WatchActionsDbase(store);
+    EXPECT_EQ(Shown(), (Tags{1, 2, 3, 4, 6, 7, 8}));
     const std::pair<const char *, std::int32_t> totals[] = {
         {"Jan", 9059}, {"Jansen", 1859}, {"", 9719}, {"Kees", 0}, {"J", 9119}};
     for (const auto &[name, seconds] : totals)
-        EXPECT_EQ(w.GetTodayTimeFromUser(name), seconds) << name;
-    EXPECT_EQ(store.RecordNr(), 5);
+        EXPECT_EQ(list.GetTodayTimeFromUser(name), seconds) << name;
     store.RecordNr(3); // changes count at once, shown or not
     store.EndDateTimeDay(6);
-    store.RecordNr(1);
-    store.EndDateTimeHour(2);
     NewRecord("Jan");
     clock.Advance(120);
     store.SetEndTimeToNow();
-    EXPECT_EQ(w.GetTodayTimeFromUser("Jan"), 9059 + 3600 + 90000 + 120);
+    EXPECT_EQ(list.GetTodayTimeFromUser("Jan"), 9059 + 90000 + 120);
     clock.Set({2026, 12, 7, 0, 0, 1});
-    EXPECT_EQ(w.GetTodayTimeFromUser("Jan"), 0);
+    EXPECT_EQ(list.GetTodayTimeFromUser("Jan"), 0);
+}
+
+// The box's first text is Dutch; under English it is a filter text of its own. A rebuild keeps
+// the box's text and reports it once; an empty text stays empty and silent.
+TEST_F(LogList, FilterBoxEntriesAndTheirFiltersInBothLanguages)
+{
+    settings.Write("Sitclock", "Edit", "Users", "Jan|Piet");
+    users.LoadFromRegistry();
+    EXPECT_EQ(FilterEntries(users), (Texts{"All (without Idle)", "All", "Idle", "Jan", "Piet"}));
+    const char *rows[][3] = {{"All (without Idle)", "-Idle", "All (without Idle)"}, // En, Nl
+                             {"Alles (zonder Idle)", "Alles (zonder Idle)", "-Idle"},
+                             {"All", "", "All"}, {"Alles", "Alles", ""}, {"Idle", "Idle", "Idle"}};
+    for (const int nl : {0, 1}) {
+        gLanguageChange().Change(nl ? "NL" : "ENG");
+        for (const auto &row : rows)
+            EXPECT_EQ(FilterForComboText(row[0]), row[1 + nl]) << row[0];
+    }
+    EXPECT_EQ(FilterEntries(users), (Texts{"Alles (zonder Idle)", "Alles", "Idle", "Jan", "Piet"}));
+    QComboBox box;
+    box.setEditable(true);
+    Texts changes;
+    QObject::connect(&box, &QComboBox::editTextChanged,
+                     [&](const QString &t) { changes.push_back(t.toStdString()); });
+    UpdateComboFilter(box, nullptr);
+    EXPECT_EQ(box.count(), 0);
+    for (const char *text : {"Alles", "Jan", ""}) {
+        box.setEditText(text);
+        changes.clear();
+        UpdateComboFilter(box, &users);
+        EXPECT_EQ(box.count(), 5);
+        EXPECT_EQ(box.currentText(), text);
+        EXPECT_EQ(changes, *text ? Texts{text} : Texts{});
+    }
 }
 
 } // namespace

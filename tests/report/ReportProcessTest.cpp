@@ -2,7 +2,6 @@
 #include "support/LogBytes.h"
 #include "support/TempDir.h"
 
-#include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -24,7 +23,8 @@ TEST(ReportProcess, RunsFromTheInstalledFolderAndOnlyReads)
         if (withChart)
             fs::copy_file(ZK_REPORT_CHART_EXE, bin / "zitklok-report-chart");
         const std::string log = (bin / "actions.dat").string();
-        WriteFileBytes(log, Bytes({{{2026, 12, 8, 9, 0, 0}, {2026, 12, 8, 11, 0, 0}, "Anna"}}));
+        const std::string anna = Bytes({{{2026, 12, 8, 9, 0, 0}, {2026, 12, 8, 11, 0, 0}, "Anna"}});
+        WriteFileBytes(log, anna);
         fs::permissions(log, fs::perms::owner_read);
         const QString config = QString::fromStdString(dir.File("config"));
         zk::QtSettingsStore(config).Write("Sitclock", "Edit", "Users", "Anna");
@@ -50,18 +50,12 @@ TEST(ReportProcess, RunsFromTheInstalledFolderAndOnlyReads)
         if (withChart) {
             EXPECT_EQ(chartCode, 0) << chartErr;
             EXPECT_NE(ReadFileBytes(svg).find("week of 2026-12-07"), std::string::npos);
-            EXPECT_EQ(std::get<1>(run({"chart", "--help"})).rfind("Usage: zitklok-report chart", 0),
-                      0u);
-            const auto [badCode, badOut, badErr] = run({"chart", "--output", "week.gif"});
-            EXPECT_EQ(badCode, 2);
-            EXPECT_NE(badErr.find("week.gif"), std::string::npos) << badErr;
         } else {
             EXPECT_EQ(chartCode, 1);
             EXPECT_NE(chartErr.find((bin / "zitklok-report-chart").string()), std::string::npos)
                 << chartErr;
         }
-        EXPECT_EQ(ReadFileBytes(log),
-                  Bytes({{{2026, 12, 8, 9, 0, 0}, {2026, 12, 8, 11, 0, 0}, "Anna"}}));
+        EXPECT_EQ(ReadFileBytes(log), anna);
         EXPECT_EQ(ReadFileBytes(dir.File("config/Sitclock/Sitclock.ini")), settings);
     }
 }

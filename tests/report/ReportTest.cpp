@@ -17,11 +17,7 @@ using namespace zk::report;
 
 namespace {
 
-struct Result
-{
-    int code = -1;
-    std::string out, err;
-};
+struct Result { int code = -1; std::string out, err; };
 
 class Report : public ::testing::Test
 {
@@ -30,8 +26,8 @@ protected:
     {
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
-        for (QString &a : args)
-            a.replace("LOG", QString::fromStdString(path));
+        for (QString &a : args) // LOG: the log, DIR: its folder
+            a.replace("LOG", QString::fromStdString(path)).replace("DIR", dir.Path().c_str());
         const int code = RunReport(args, outStream, errStream, SaveWeekChart);
         return {code, out.toLatin1().toStdString(), err.toLatin1().toStdString()};
     }
@@ -76,11 +72,9 @@ TEST(ReportTexts, KnownAnswers)
         {"a\tb\nc\rd\\e", "a\\tb\\nc\\rd\\\\e"}, {"caf\xE9", "caf\xE9"}};
     for (const auto &[in, out] : escaped)
         EXPECT_EQ(Escaped(in), out);
-    const std::pair<std::string, std::string> csv[] = {{"Jan", "Jan"},
-                                                       {"a,b", "\"a,b\""},
-                                                       {"Pi\"et", "\"Pi\"\"et\""},
-                                                       {"a\nb", "\"a\nb\""},
-                                                       {"", ""}};
+    const std::pair<std::string, std::string> csv[] = {
+        {"Jan", "Jan"}, {"a,b", "\"a,b\""}, {"Pi\"et", "\"Pi\"\"et\""}, {"a\nb", "\"a\nb\""},
+        {"", ""}};
     for (const auto &[in, out] : csv)
         EXPECT_EQ(CsvField(in), out);
     const std::pair<std::string, std::vector<std::string>> names[] = {
@@ -94,12 +88,11 @@ TEST(ReportTexts, KnownAnswers)
 TEST(ReportDays, ParseTakesRealDaysOnly)
 {
     const std::pair<const char *, std::optional<ReportDay>> rows[] = {
-        {"2026-12-07", ReportDay{2026, 12, 7}}, {"0001-01-01", ReportDay{1, 1, 1}}, {"2024-02-29", ReportDay{2024, 2, 29}},
-        {"2100-02-29", ReportDay{2100, 2, 29}}, {"2026-02-30", {}}, {"2026-13-01", {}},
-        {"2026-00-01", {}}, {"0000-01-01", {}},  {"7-12-2026", {}},  {"2026-12-7", {}},
-        {"2026/12/07", {}},
-        {"2026-12/07", {}}, {"2026-1a-07", {}},  {"2026-12-0:", {}}, {"2O26-12-07", {}},
-        {"2026-12-07 ", {}}};
+        {"2026-12-07", ReportDay{2026, 12, 7}}, {"0001-01-01", ReportDay{1, 1, 1}},
+        {"2024-02-29", ReportDay{2024, 2, 29}}, {"2100-02-29", ReportDay{2100, 2, 29}},
+        {"2026-02-30", {}}, {"2026-13-01", {}}, {"2026-00-01", {}}, {"0000-01-01", {}},
+        {"7-12-2026", {}},  {"2026-12-7", {}},  {"2026/12/07", {}}, {"2026-12/07", {}},
+        {"2026-1a-07", {}}, {"2026-12-0:", {}}, {"2O26-12-07", {}}, {"2026-12-07 ", {}}};
     for (const auto &[text, day] : rows)
         EXPECT_EQ(ReportDay::Parse(text), day) << text;
     const std::pair<ReportDay, int> weekdays[] = {
@@ -168,31 +161,23 @@ TEST_F(Report, BadUsageMissingFilesAndHelp)
 {
     WriteFileBytes(path, kWeek);
     const std::tuple<QStringList, int, std::string> rows[] = {
-        {{}, 2, ""},
-        {{"sum"}, 2, ""},
+        {{}, 2, ""}, {{"sum"}, 2, ""}, {{"totals", "--users"}, 2, ""}, {{"chart", "LOG"}, 2, ""},
         {{"totals", "--from", "2026-02-30", "LOG"}, 2, ""},
         {{"totals", "--from", "2026-12-08", "--to", "2026-12-07", "LOG"}, 2, ""},
-        {{"totals", "--users"}, 2, ""},
-        {{"totals", "--output", "w.png", "LOG"}, 2, ""},
-        {{"list", "--csv", "LOG"}, 2, ""},
-        {{"list", "LOG", "LOG"}, 2, ""},
-        {{"chart", "LOG"}, 2, ""},
-        {{"chart", "--output", "w.jpg", "LOG"}, 2, ""},
+        {{"totals", "--output", "w.png", "LOG"}, 2, ""}, {{"list", "--csv", "LOG"}, 2, ""},
+        {{"list", "LOG", "LOG"}, 2, ""}, {{"chart", "--output", "w.jpg", "LOG"}, 2, ""},
         {{"chart", "--week", "tomorrow", "--output", "w.png", "LOG"}, 2, ""},
-        {{"list", "LOG.gone"}, 1, ""},
-        {{"totals", "--users=Jan", "LOG.gone"}, 1, ""},
-        {{"--help"}, 0, "Usage: zitklok-report COMMAND"},
-        {{"-h"}, 0, "Usage: zitklok-report COMMAND"},
-        {{"help"}, 0, "Usage: zitklok-report COMMAND"},
-        {{"list", "--help"}, 0, "Usage: zitklok-report list"},
-        {{"totals", "--help"}, 0, "Usage: zitklok-report totals"},
-        {{"chart", "--help"}, 0, "Usage: zitklok-report chart"}};
+        {{"list", "LOG.gone"}, 1, ""}, {{"totals", "--users=Jan", "LOG.gone"}, 1, ""},
+        {{"--help"}, 0, "COMMAND"}, {{"-h"}, 0, "COMMAND"}, {{"help"}, 0, "COMMAND"},
+        {{"list", "--help"}, 0, "list"}, {{"totals", "--help"}, 0, "totals"},
+        {{"chart", "--help"}, 0, "chart"}};
     for (const auto &[args, code, start] : rows) {
         SCOPED_TRACE(args.join(' ').toStdString());
         const Result r = Run(args);
         EXPECT_EQ(r.code, code);
         const std::string &said = code == 0 ? r.out : r.err;
-        const std::string lookFor = code == 1 ? path + ".gone" : start;
+        const std::string lookFor =
+            code == 1 ? path + ".gone" : code == 0 ? "Usage: zitklok-report " + start : start;
         EXPECT_EQ(said.find(lookFor) == 0, code != 1) << said;
         EXPECT_NE(said.find(lookFor), std::string::npos) << said;
         EXPECT_TRUE(code == 0 || std::count(said.begin(), said.end(), '\n') == 1) << said;
@@ -210,18 +195,24 @@ TEST_F(Report, AWeekChartOfTheChosenWeek)
     EXPECT_EQ(chart.Days().back(), (ReportDay{2026, 12, 13}));
     EXPECT_EQ(chart.Seconds(0, 1), 7200);
     EXPECT_EQ(chart.Seconds(1, 1), 1800);
-    const std::string png = dir.File("week.png");
-    EXPECT_EQ(Run({"chart", "--week", "2026-12-09", "--users", "Jan,Piet", "--output",
-                   QString::fromStdString(png), "LOG"}).code, 0);
-    EXPECT_EQ(QImage(QString::fromStdString(png)).size(), QSize(800, 450));
+    EXPECT_EQ(Run({"chart", "--week", "2026-12-09", "--output", "DIR/w.png", "LOG"}).code, 0);
+    EXPECT_EQ(QImage(QString::fromStdString(dir.File("w.png"))).size(), QSize(800, 450));
     FakeClock clock({2027, 3, 3, 12, 0, 0}); // this week by default
-    const std::string svg = dir.File("empty.SVG");
-    EXPECT_EQ(
-        Run({"chart", "--users", "Jan,Piet", "--output", QString::fromStdString(svg), "LOG"}).code,
-        0);
-    EXPECT_NE(ReadFileBytes(svg).find("week of 2027-03-01"), std::string::npos);
-    const Result unwritable = Run({"chart", "--users", "Jan", "--output",
-                                   QString::fromStdString(dir.File("no/w.png")), "LOG"});
+    EXPECT_EQ(Run({"chart", "--users", "Jan,Piet", "--output", "DIR/empty.SVG", "LOG"}).code, 0);
+    EXPECT_NE(ReadFileBytes(dir.File("empty.SVG")).find("week of 2027-03-01"), std::string::npos);
+    const Result unwritable = Run({"chart", "--users", "Jan", "--output", "DIR/no/w.png", "LOG"});
     EXPECT_EQ(unwritable.code, 1);
     EXPECT_NE(unwritable.err.find("no/w.png"), std::string::npos);
+}
+
+// Across cuts of a full log the archives are read oldest first, then the log.
+TEST_F(Report, ArchivesAreReadOldestFirstThenTheLog)
+{
+    const char *files[] = {"actions-2026-12-06.dat", "actions-2026-12-06-2.dat", "actions.dat"};
+    for (int hour : {9, 7, 11}) // the second archive first, so that no listing order helps
+        WriteFileBytes(dir.File(files[(hour - 7) / 2]),
+                       Bytes({{{2026, 12, 6, hour, 0, 0}, {2026, 12, 6, hour + 1, 0, 0}, "Jan"}}));
+    EXPECT_EQ(Run({"list", "LOG"}).out, "1\t2026-12-06 07:00:00\t2026-12-06 08:00:00\t3600\tJan\n"
+                                        "1\t2026-12-06 09:00:00\t2026-12-06 10:00:00\t3600\tJan\n"
+                                        "1\t2026-12-06 11:00:00\t2026-12-06 12:00:00\t3600\tJan\n");
 }
