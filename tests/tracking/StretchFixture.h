@@ -18,9 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
-
 namespace zk::test {
 
 // The main window as the action state sees it.
@@ -63,15 +60,11 @@ protected:
     {
         ResetLanguageChangeForTests();
         actions.OpenFile(path);
-        ctl = std::make_unique<StretchController>(actions, view, stateView, dialogs);
-        ctl->elapsedwarningMouseIdle().TimeTillWarning(600);
-        ctl->SetMouseWatchReset([this] { watch.Reset(), ++mouseWatchResets; });
-        ctl->SetPointerSource(&pointer);
+        ctl.elapsedwarningMouseIdle().TimeTillWarning(600);
+        ctl.SetMouseWatchReset([this] { watch.Reset(), ++mouseWatchResets; });
+        ctl.SetPointerSource(&pointer);
         watch.ScanRateInSeconds(10);
-        idle = watch.Idle.Connect([this](std::int32_t &c) { ctl->MouseWatch_Idle(c); });
-        reset = watch.ResetIdle.Connect([this] { ctl->MouseWatch_ResetIdle(); });
     }
-
     // Ten seconds pass, then the watch looks; moving nudges the pointer first.
     void Looks(int count, bool moving)
     {
@@ -84,22 +77,20 @@ protected:
     // Whole minutes of use: six looks, then the minute tick.
     void Minutes(int count, bool moving = true)
     {
-        for (int i = 0; i < count; ++i) {
-            Looks(6, moving);
-            ctl->Timer1_Tick();
-        }
+        for (int i = 0; i < count; ++i)
+            Looks(6, moving), ctl.Timer1_Tick();
     }
-    std::int32_t State() { return ctl->ActionState().State(); }
-    // The file's records as "9:00:00-9:25:05 description|".
+    std::int32_t State() { return ctl.ActionState().State(); }
+    // The file's records as "9:00-9:25:05 description|" (seconds shown when not 0).
     std::string Log()
     {
+        const auto two = [](std::int32_t v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+        const auto at = [&](const DateTime &t) {
+            return std::to_string(t[3]) + ":" + two(t[4]) + (t[5] ? ":" + two(t[5]) : "");
+        };
         std::string out;
-        char times[40];
-        for (const LogRecord &r : Records(ReadFileBytes(path))) {
-            std::snprintf(times, sizeof times, "%d:%02d:%02d-%d:%02d:%02d ", r.start[3],
-                          r.start[4], r.start[5], r.end[3], r.end[4], r.end[5]);
-            out += times + r.description + "|";
-        }
+        for (const LogRecord &r : Records(ReadFileBytes(path)))
+            out += at(r.start) + "-" + at(r.end) + " " + r.description + "|";
         return out;
     }
 
@@ -113,10 +104,11 @@ protected:
     FakeDialogs dialogs;
     FakePointer pointer;
     MouseIdleCounter watch;
-    std::unique_ptr<StretchController> ctl;
+    StretchController ctl{actions, view, stateView, dialogs};
     int mouseWatchResets = 0;
-    zk::Signal<std::int32_t &>::Connection idle;
-    zk::Signal<>::Connection reset;
+    Signal<std::int32_t &>::Connection idle =
+        watch.Idle.Connect([this](std::int32_t &still) { ctl.MouseWatch_Idle(still); });
+    Signal<>::Connection reset = watch.ResetIdle.Connect([this] { ctl.MouseWatch_ResetIdle(); });
 };
 
 } // namespace zk::test
