@@ -20,22 +20,13 @@
 
 namespace zk::test {
 
-// The main window as the action state sees it.
-struct FakeStateView : ActionStateView
+// The main window as the action state and the controller see it; today's total is as given.
+struct FakeWindow : ActionStateView, StretchView
 {
     void SetStartButtonEnabled(bool on) override { startEnabled = on; }
     void SetStopButtonEnabled(bool on) override { stopEnabled = on; }
     void SetStatusText(const std::string &text) override { statusText = text, ++statusWrites; }
     TrayIcon &Tray() override { return tray; }
-    bool startEnabled = true, stopEnabled = true;
-    std::string statusText;
-    int statusWrites = 0;
-    FakeTrayIcon tray;
-};
-
-// The main window as the controller sees it, with today's total of the user as given.
-struct FakeStretchView : StretchView
-{
     std::string FilterText() const override { return filter; }
     void SetFilterText(const std::string &text) override { filter = text; }
     void cmbFilter_Change() override {}
@@ -45,10 +36,11 @@ struct FakeStretchView : StretchView
     void HideMainWindow() override { visible = false; }
     bool MainWindowVisible() const override { return visible; }
     bool GetAutoStopOnMouseIdle() override { return autoStop; }
-    std::string filter = "-Idle";
+    FakeTrayIcon tray;
+    std::string statusText, filter = "-Idle";
     std::int32_t today = 0;
-    int focusCalls = 0, startWindowShows = 0;
-    bool visible = true, autoStop = true;
+    int statusWrites = 0, focusCalls = 0, startWindowShows = 0;
+    bool startEnabled = true, stopEnabled = true, visible = true, autoStop = true;
 };
 
 // A main window's worth of tracking wired as start-up wires it: a real store on a temporary
@@ -99,12 +91,11 @@ protected:
     TempDir dir;
     std::string path = dir.File("actions.dat");
     clsActionsDbase actions;
-    FakeStretchView view;
-    FakeStateView stateView;
+    FakeWindow view;
     FakeDialogs dialogs;
     FakePointer pointer;
     MouseIdleCounter watch;
-    StretchController ctl{actions, view, stateView, dialogs};
+    StretchController ctl{actions, view, view, dialogs};
     int mouseWatchResets = 0;
     Signal<std::int32_t &>::Connection idle =
         watch.Idle.Connect([this](std::int32_t &still) { ctl.MouseWatch_Idle(still); });
