@@ -4,8 +4,7 @@
 #include "platform/IdleTimeSource.h"
 #include "tracking/ClockSeconds.h"
 
-// Seconds each clock ran since the previous reading: drift beyond 2 s is a set clock, a steady
-// gap beyond the idle limit a sleep (whatever the wall clock did).
+// Seconds each clock ran: a drift beyond 2 s is a set clock, a gap beyond 600 s a sleep.
 TEST(ClockJumpWatch, TellsASleepFromAWallClockThatWasSet)
 {
     const std::tuple<std::int64_t, std::int64_t, bool, std::int64_t> rows[] = {
@@ -47,8 +46,7 @@ struct FakeIdleTime : zk::IdleTimeSource
     std::optional<std::uint64_t> answer = 0;
 };
 
-// Input since the last look (10 s before) moves the position; the second source answers when
-// the first cannot; with neither the activity cannot be seen, and the next answer is no input.
+// Input since the last look (10 s before) moves the position; sources answer in turn, or none.
 TEST(IdleTimeActivity, InputSinceTheLastLookMovesThePosition)
 {
     using Idle = std::optional<std::uint64_t>;
@@ -70,12 +68,10 @@ TEST(IdleTimeActivity, InputSinceTheLastLookMovesThePosition)
 TEST(ClockSeconds, CountsSecondsOfTheRealCalendarWithMonthsCarried)
 {
     const std::pair<std::array<std::int64_t, 6>, std::int64_t> rows[] = {
-        {{1970, 1, 1, 0, 0, 0}, 0},           {{1969, 12, 31, 23, 59, 59}, -1},
-        {{-1, 1, 1, 0, 0, 0}, -62198755200},  // proleptic, before the year 0
-        {{2026, 12, 6, 9, 0, 0}, 1796547600}, {{2024, 3, 1, 0, 0, 0}, 1709251200},
-        {{2000, 2, 29, 23, 59, 59}, 951868799}, {{2023, 15, 1, 0, 0, 0}, 1709251200},
-        {{2025, -9, 1, 0, 0, 0}, 1709251200}, {{2024, 2, 30, 0, 0, 0}, 1709251200},
+        {{1970, 1, 1, 0, 0, 0}, 0}, {{1969, 12, 31, 23, 59, 59}, -1},
+        {{-1, 1, 1, 0, 0, 0}, -62198755200}, {{2000, 2, 29, 23, 59, 59}, 951868799}, // proleptic
+        {{2023, 15, 1, 0, 0, 0}, 1709251200}, {{2025, -9, 1, 0, 0, 0}, 1709251200}, // months carry
     };
     for (const auto &[t, seconds] : rows)
-        EXPECT_EQ(ClockSeconds(t[0], t[1], t[2], t[3], t[4], t[5]), seconds) << t[0] << "-" << t[1];
+        EXPECT_EQ(ClockSeconds(t[0], t[1], t[2], t[3], t[4], t[5]), seconds) << t[1];
 }

@@ -38,8 +38,7 @@ struct FakeWindow : ActionStateView, StretchView
     bool GetAutoStopOnMouseIdle() override { return autoStop; }
     FakeTrayIcon tray;
     std::string statusText, filter = "-Idle";
-    std::int32_t today = 0;
-    int statusWrites = 0, focusCalls = 0, startWindowShows = 0;
+    std::int32_t today = 0, statusWrites = 0, focusCalls = 0, startWindowShows = 0;
     bool startEnabled = true, stopEnabled = true, visible = true, autoStop = true;
 };
 
