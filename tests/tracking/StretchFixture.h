@@ -1,31 +1,49 @@
 #pragma once
 
-#include "TrackingFakes.h"
-
 #include "activity_log/clsActionsDbase.h"
 #include "localisation/gclsLanguageChange.h"
 #include "support/FakeClock.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePointer.h"
 #include "support/FakeSettings.h"
-#include "support/FixedMonthNames.h"
+#include "support/FakeTrayIcon.h"
+#include "support/LogBytes.h"
 #include "support/TempDir.h"
-#include "time/clsTimePoint.h"
-#include "tracking/ClockSeconds.h"
+#include "tracking/ActionStateView.h"
 #include "tracking/MouseIdleCounter.h"
 #include "tracking/StretchController.h"
+#include "tracking/StretchView.h"
 #include "tracking/clsElapsedWarning.h"
 #include "tracking/clsForm1ActionState.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace zk::test {
 
-// A main window's worth of tracking: a real store on a temporary actions.dat,
-// the controller, and the mouse watch's counter looking at a fake pointer,
-// wired as start-up wires them (scan rate 10 s, idle limit 600 s).
+// The main window as the action state and the controller see it; today's total is as given.
+struct FakeWindow : ActionStateView, StretchView
+{
+    void SetStartButtonEnabled(bool on) override { startEnabled = on; }
+    void SetStopButtonEnabled(bool on) override { stopEnabled = on; }
+    void SetStatusText(const std::string &text) override { statusText = text, ++statusWrites; }
+    TrayIcon &Tray() override { return tray; }
+    std::string FilterText() const override { return filter; }
+    void SetFilterText(const std::string &text) override { filter = text; }
+    void cmbFilter_Change() override {}
+    std::int32_t GetTodayTimeFromUser(const std::string &) override { return today; }
+    void FocusLogList() override { ++focusCalls; }
+    void ShowStartWindow() override { ++startWindowShows; }
+    void HideMainWindow() override { visible = false; }
+    bool MainWindowVisible() const override { return visible; }
+    bool GetAutoStopOnMouseIdle() override { return autoStop; }
+    FakeTrayIcon tray;
+    std::string statusText, filter = "-Idle";
+    std::int32_t today = 0, statusWrites = 0, focusCalls = 0, startWindowShows = 0;
+    bool startEnabled = true, stopEnabled = true, visible = true, autoStop = true;
+};
+
+// A main window's worth of tracking wired as start-up wires it: a real store on a temporary
+// actions.dat, the controller, and the mouse watch's counter (every 10 s, idle limit 600 s).
 class StretchFixture : public ::testing::Test
 {
 protected:
@@ -33,74 +51,54 @@ protected:
     {
         ResetLanguageChangeForTests();
         actions.OpenFile(path);
-        ctl = std::make_unique<StretchController>(actions, view, stateView, dialogs);
-        ctl->elapsedwarningMouseIdle().TimeTillWarning(600);
-        ctl->SetMouseWatchReset([this] {
-            watch.Reset();
-            ++mouseWatchResets;
-        });
-        ctl->SetPointerSource(&pointer);
+        ctl.elapsedwarningMouseIdle().TimeTillWarning(600);
+        ctl.SetMouseWatchReset([this] { watch.Reset(), ++mouseWatchResets; });
+        ctl.SetPointerSource(&pointer);
         watch.ScanRateInSeconds(10);
-        idle = watch.Idle.Connect([this](std::int32_t &c) { ctl->MouseWatch_Idle(c); });
-        reset = watch.ResetIdle.Connect([this] { ctl->MouseWatch_ResetIdle(); });
     }
-
-    void TearDown() override
-    {
-        idle.Disconnect();
-        reset.Disconnect();
-        ctl.reset();
-        ResetLanguageChangeForTests();
-    }
-
-    void Language(const std::string &code) { gLanguageChange().Change(code); }
-
-    void Look() { watch.Look(pointer.position, clock.SteadySeconds()); }
     // Ten seconds pass, then the watch looks; moving nudges the pointer first.
     void Looks(int count, bool moving)
     {
         for (int i = 0; i < count; ++i) {
             clock.Advance(10);
-            if (moving)
-                pointer.position.x = (pointer.position.x + 1) % 1000;
-            Look();
+            pointer.position.x += moving ? 1 : 0;
+            watch.Look(pointer.position, clock.SteadySeconds());
         }
     }
     // Whole minutes of use: six looks, then the minute tick.
     void Minutes(int count, bool moving = true)
     {
-        for (int i = 0; i < count; ++i) {
-            Looks(6, moving);
-            ctl->Timer1_Tick();
-        }
+        for (int i = 0; i < count; ++i)
+            Looks(6, moving), ctl.Timer1_Tick();
     }
-
-    std::int32_t State() { return ctl->ActionState().State(); }
-    std::string DescriptionOf(std::int32_t nr)
+    std::int32_t State() { return ctl.ActionState().State(); }
+    // The file's records as "9:00-9:25:05 description|" (seconds shown when not 0).
+    std::string Log()
     {
-        const std::int32_t saved = actions.RecordNr();
-        actions.RecordNr(nr);
-        std::string d = actions.Description();
-        actions.RecordNr(saved);
-        return d;
+        const auto two = [](std::int32_t v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+        const auto at = [&](const DateTime &t) {
+            return std::to_string(t[3]) + ":" + two(t[4]) + (t[5] ? ":" + two(t[5]) : "");
+        };
+        std::string out;
+        for (const LogRecord &r : Records(ReadFileBytes(path)))
+            out += at(r.start) + "-" + at(r.end) + " " + r.description + "|";
+        return out;
     }
-    std::vector<TimeFields> Disk() { return ReadTimeFields(path); }
 
-    FakeClock clock{{2026, 12, 6, 9, 0, 0}};
+    FakeClock clock;
     FakeSettings settings;
-    FixedMonthNames months;
     TempDir dir;
     std::string path = dir.File("actions.dat");
     clsActionsDbase actions;
-    FakeStretchView view{actions};
-    FakeStateView stateView;
+    FakeWindow view;
     FakeDialogs dialogs;
     FakePointer pointer;
     MouseIdleCounter watch;
-    std::unique_ptr<StretchController> ctl;
+    StretchController ctl{actions, view, view, dialogs};
     int mouseWatchResets = 0;
-    zk::Signal<std::int32_t &>::Connection idle;
-    zk::Signal<>::Connection reset;
+    Signal<std::int32_t &>::Connection idle =
+        watch.Idle.Connect([this](std::int32_t &still) { ctl.MouseWatch_Idle(still); });
+    Signal<>::Connection reset = watch.ResetIdle.Connect([this] { ctl.MouseWatch_ResetIdle(); });
 };
 
 } // namespace zk::test

@@ -1,0 +1,77 @@
+#include "StretchFixture.h"
+
+#include "platform/IdleTimeActivity.h"
+#include "platform/IdleTimeSource.h"
+#include "tracking/ClockSeconds.h"
+
+// Seconds each clock ran: a drift beyond 2 s is a set clock, a gap beyond 600 s a sleep.
+TEST(ClockJumpWatch, TellsASleepFromAWallClockThatWasSet)
+{
+    const std::tuple<std::int64_t, std::int64_t, bool, std::int64_t> rows[] = {
+        {10, 12, false, 0}, {10, 13, false, 3}, {10, 7, false, -3}, {10, 8, false, 0},
+        {600, 600, false, 0}, {601, 601 + 3600, true, 0}};
+    for (const auto &[steady, local, slept, shift] : rows) {
+        ClockJumpWatch watch;
+        EXPECT_FALSE(watch.Observe({5000, 90000}).slept);
+        const ClockJumpWatch::Step step = watch.Observe({5000 + steady, 90000 + local});
+        EXPECT_EQ(std::tuple(step.elapsed, step.slept, step.shift, step.localBefore),
+                  std::tuple(steady, slept, shift, 90000)) << local;
+    }
+}
+
+// Each look: pointer x, the steady clock, and what the watch tells; the count stops at 32 bits.
+TEST(MouseIdleCounter, CountsStillLooksAndRestartsOnAnyMovement)
+{
+    MouseIdleCounter c;
+    c.ScanRateInSeconds(10);
+    std::string told;
+    auto idle = c.Idle.Connect([&](std::int32_t &n) { told += std::to_string(n) + " "; });
+    auto reset = c.ResetIdle.Connect([&] { told += "reset "; });
+    const std::tuple<int, long long, const char *> looks[] = {
+        {0, 1010, "10 "}, {1, 1020, "reset 0 "}, {1, 1030, "10 "}, // (0, 0) before the first
+        {1, 1630, "20 "},                       // 600 seconds late: an ordinary look
+        {9, 1630 + 8 * 3600, "28820 reset 0 "}, // later: the gap is stillness first
+        {9, 0, "10 "},                          // a clock set back is no gap
+        {9, 4'000'000'000LL, "2147483647 "}};
+    for (const auto &[x, seconds, events] : looks) {
+        told.clear();
+        c.Look({x, 0}, seconds);
+        EXPECT_EQ(told, events) << seconds;
+    }
+}
+
+struct FakeIdleTime : zk::IdleTimeSource
+{
+    std::optional<std::uint64_t> IdleMilliseconds() override { return answer; }
+    std::optional<std::uint64_t> answer = 0;
+};
+
+// Input since the last look (10 s before) moves the position; sources answer in turn, or none.
+TEST(IdleTimeActivity, InputSinceTheLastLookMovesThePosition)
+{
+    using Idle = std::optional<std::uint64_t>;
+    const std::tuple<Idle, Idle, bool, bool> looks[] = {
+        {25000, {}, false, true}, {9999, {}, true, true}, {10000, {}, false, true},
+        {{}, 0, true, true},      {{}, {}, false, false}, {0, {}, false, true}};
+    FakeIdleTime first, second;
+    zk::IdleTimeActivity a({&first, &second}, 0);
+    zk::PointerPosition last{960, 540};
+    for (long long at = 10000; const auto &[one, two, moved, canSee] : looks) {
+        first.answer = one;
+        second.answer = two;
+        const zk::PointerPosition now = a.Look(at += 10000, {1920, 1080});
+        EXPECT_EQ(std::pair(now != last, a.CanSeeActivity()), std::pair(moved, canSee)) << at;
+        last = now;
+    }
+}
+
+TEST(ClockSeconds, CountsSecondsOfTheRealCalendarWithMonthsCarried)
+{
+    const std::pair<std::array<std::int64_t, 6>, std::int64_t> rows[] = {
+        {{1970, 1, 1, 0, 0, 0}, 0}, {{1969, 12, 31, 23, 59, 59}, -1},
+        {{-1, 1, 1, 0, 0, 0}, -62198755200}, {{2000, 2, 29, 23, 59, 59}, 951868799}, // proleptic
+        {{2023, 15, 1, 0, 0, 0}, 1709251200}, {{2025, -9, 1, 0, 0, 0}, 1709251200}, // months carry
+    };
+    for (const auto &[t, seconds] : rows)
+        EXPECT_EQ(ClockSeconds(t[0], t[1], t[2], t[3], t[4], t[5]), seconds) << t[1];
+}
