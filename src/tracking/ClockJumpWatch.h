@@ -32,8 +32,9 @@ public:
         std::int64_t localBefore = 0;
     };
 
-    // The first reading is a step of nothing.
+    // The first reading is a step of nothing, and so is the first after Forget.
     Step Observe(const Reading &now);
+    void Forget() { m_last.reset(); }
     // The program's clock (zk::CurrentClock()) now.
     static Reading Now();
 

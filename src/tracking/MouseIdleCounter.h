@@ -24,8 +24,14 @@ class MouseIdleCounter
 public:
     // steadySeconds: the steady clock at the look (zk::Clock::SteadySeconds).
     void Look(const zk::PointerPosition &position, std::int64_t steadySeconds);
-    // Counter to 0; raises nothing and keeps the last position.
-    void Reset() { m_idle = 0; }
+    // Counter to 0; raises nothing and keeps the last position. The next look is
+    // never late: a stretch begun right after a resume, before the first look,
+    // does not inherit the sleep as its own stillness.
+    void Reset()
+    {
+        m_idle = 0;
+        m_looks.Forget();
+    }
 
     std::int32_t ScanRateInSeconds() const { return m_scanRate; }
     void ScanRateInSeconds(std::int32_t seconds) { m_scanRate = seconds; }

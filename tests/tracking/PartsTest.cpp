@@ -38,6 +38,10 @@ TEST(MouseIdleCounter, CountsStillLooksAndRestartsOnAnyMovement)
         c.Look({x, 0}, seconds);
         EXPECT_EQ(told, events) << seconds;
     }
+    c.Reset(); // a stretch begun right after a resume: the sleep is no stillness of its own
+    told.clear();
+    c.Look({9, 0}, 4'000'000'000LL + 8 * 3600);
+    EXPECT_EQ(told, "10 ");
 }
 
 struct FakeIdleTime : zk::IdleTimeSource
