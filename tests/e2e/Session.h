@@ -10,6 +10,7 @@
 #include <iterator>
 #include <spawn.h>
 #include <sstream>
+#include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
 
@@ -18,15 +19,14 @@ extern char **environ;
 namespace zk::e2e {
 
 using namespace std::chrono_literals;
-using Window = unsigned long; // an X window id as xdotool prints it; 0 is none
+using Window = unsigned long; // an X window id as xdotool prints it
 
-// The English titles a person sees.
 inline const std::string kStartTitle = "^Who is starting\\?$";
 inline const std::string kMainTitle = "^Sitclock version 3\\.2$";
 
 // The real program on xvfb-run's display, driven as a person does: a fresh home, zitklok copied
-// to a folder of its own where its log lives, trayer as the tray. Every wait is bounded and
-// names what it awaits; all it starts ends with it.
+// to a folder of its own where its log lives, trayer as the tray. A wait that runs out throws,
+// naming what it awaited, and ends the case; all the session starts ends with it.
 class Session
 {
 public:
@@ -41,17 +41,17 @@ public:
         for (const char *name : {"DBUS_SESSION_BUS_ADDRESS", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
             ::unsetenv(name);
     }
-    ~Session() // the program before the tray: without a tray it would change its behaviour
+    // Leaves a picture of the screen as the case ends in <build>/e2e-shots/<case>.png, then
+    // ends the program before the tray: without a tray it would change its behaviour.
+    ~Session()
     {
+        std::filesystem::create_directories(ZITKLOK_E2E_SHOTS);
+        if (const auto *info = ::testing::UnitTest::GetInstance()->current_test_info())
+            Run({"import", "-window", "root",
+                 std::string(ZITKLOK_E2E_SHOTS "/") + info->name() + ".png"});
         for (auto it = m_started.rbegin(); it != m_started.rend(); ++it)
             if (::kill(*it, SIGKILL) == 0)
                 ::waitpid(*it, nullptr, 0);
-    }
-    // Whether this machine can run a session (an X display and the tools deps.sh installs).
-    static bool Possible()
-    {
-        return !Run({"sh", "-c", "test -n \"$DISPLAY\" && command -v xdotool trayer import"},
-                    false).empty();
     }
 
     std::string Program() const { return m_bin.File("zitklok"); }
@@ -59,7 +59,6 @@ public:
     std::string Log() const { return test::ReadFileBytes(LogPath()); }
     std::vector<test::LogRecord> Records() const { return test::Records(Log()); }
     std::string ConfigFile(const std::string &name) const { return m_home.File(".config/" + name); }
-    std::string Ini() const { return test::ReadFileBytes(ConfigFile("Sitclock/Sitclock.ini")); }
     void WriteSettings(const std::string &ini) const
     {
         std::filesystem::create_directories(ConfigFile("Sitclock"));
@@ -81,12 +80,11 @@ public:
         Start();
         return WaitForWindow(kStartTitle);
     }
-    // The exit code (128 + signal), -1 when it did not end in time.
+    // The exit code, 128 + the signal for a kill.
     int WaitForExit(pid_t pid)
     {
         int status = -1;
-        if (!WaitFor("the program to end", [&] { return ::waitpid(pid, &status, WNOHANG) == pid; }))
-            return -1;
+        WaitFor("the program to end", [&] { return ::waitpid(pid, &status, WNOHANG) == pid; });
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
 
@@ -100,23 +98,12 @@ public:
         std::vector<Window> found;
         WaitFor("one visible window titled /" + title + "/",
                 [&] { return (found = Windows(title)).size() == 1; });
-        return found.size() == 1 ? found.front() : 0;
-    }
-    bool WaitForNoWindow(const std::string &title)
-    {
-        return WaitFor("no window titled /" + title + "/", [&] { return Windows(title).empty(); });
+        return found.front();
     }
     void Click(Window w, int x, int y) const
     {
         Xdotool({"mousemove", "--window", std::to_string(w), std::to_string(x), std::to_string(y),
                  "click", "1"});
-    }
-    // Gives w the keyboard focus (there is no window manager to do it), then runs xdotool's
-    // commands there, such as {"key", "End", "type", "text"} ("type" takes all that follows).
-    void Type(Window w, const std::vector<std::string> &commands) const
-    {
-        Xdotool({"windowfocus", "--sync", std::to_string(w)});
-        Xdotool(commands);
     }
     // trayer's panel is as wide as its icons: once it holds ours, its middle is our icon.
     void ClickTrayIcon()
@@ -130,29 +117,21 @@ public:
         });
         Xdotool({"mousemove", "--window", panel, "12", "12", "click", "1"});
     }
-    // A picture of the screen in <build>/e2e-shots/<name>.png.
-    void Shot(const std::string &name) const
-    {
-        std::filesystem::create_directories(ZITKLOK_E2E_SHOTS);
-        Run({"import", "-window", "root", std::string(ZITKLOK_E2E_SHOTS "/") + name + ".png"});
-    }
     std::string Xdotool(std::vector<std::string> args, bool mustWork = true) const
     {
         args.insert(args.begin(), "xdotool");
         return Run(args, mustWork);
     }
-    static bool WaitFor(const std::string &what, const std::function<bool()> &done,
+    static void WaitFor(const std::string &what, const std::function<bool()> &done,
                         std::chrono::milliseconds timeout = 20s)
     {
         const auto until = std::chrono::steady_clock::now() + timeout;
         while (!done()) {
-            if (std::chrono::steady_clock::now() > until) {
-                ADD_FAILURE() << "waited " << timeout.count() << " ms in vain for " << what;
-                return false;
-            }
+            if (std::chrono::steady_clock::now() > until)
+                throw std::runtime_error("waited " + std::to_string(timeout.count()) +
+                                         " ms in vain for " + what);
             std::this_thread::sleep_for(50ms);
         }
-        return true;
     }
 
 private:
