@@ -33,6 +33,7 @@ public:
     Session()
     {
         std::filesystem::copy_file(ZITKLOK_EXE, Program());
+        std::filesystem::create_directories(ZITKLOK_E2E_SHOTS);
         ::setenv("HOME", m_home.Path().c_str(), 1); // a fresh folder is the owner's alone
         ::setenv("XDG_CONFIG_HOME", m_home.File(".config").c_str(), 1);
         ::setenv("XDG_RUNTIME_DIR", m_home.Path().c_str(), 1);
@@ -45,7 +46,6 @@ public:
     // ends the program before the tray: without a tray it would change its behaviour.
     ~Session()
     {
-        std::filesystem::create_directories(ZITKLOK_E2E_SHOTS);
         if (const auto *info = ::testing::UnitTest::GetInstance()->current_test_info())
             Run({"import", "-window", "root",
                  std::string(ZITKLOK_E2E_SHOTS "/") + info->name() + ".png"});
