@@ -6,24 +6,23 @@
 #include "support/LogBytes.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 namespace zk::test {
 
 // A store on actions.dat in a fresh folder, with a fixed clock and Dutch month names.
-class StoreFixture : public ::testing::Test
+class Store : public ::testing::Test
 {
 protected:
     // Sets every field of the record under the cursor, as the stretch code does.
     void SetAll(const LogRecord &r)
     {
-        void (clsActionsDbase::*setters[])(std::int32_t) = {
-            &clsActionsDbase::StartDateTimeYear,   &clsActionsDbase::StartDateTimeMonth,
-            &clsActionsDbase::StartDateTimeDay,    &clsActionsDbase::StartDateTimeHour,
-            &clsActionsDbase::StartDateTimeMinute, &clsActionsDbase::StartDateTimeSeconds,
-            &clsActionsDbase::EndDateTimeYear,     &clsActionsDbase::EndDateTimeMonth,
-            &clsActionsDbase::EndDateTimeDay,      &clsActionsDbase::EndDateTimeHour,
-            &clsActionsDbase::EndDateTimeMinute,   &clsActionsDbase::EndDateTimeSeconds};
+#define ZK_SIX(at)                                                                                 \
+    &clsActionsDbase::at##Year, &clsActionsDbase::at##Month, &clsActionsDbase::at##Day,            \
+        &clsActionsDbase::at##Hour, &clsActionsDbase::at##Minute, &clsActionsDbase::at##Seconds
+        void (clsActionsDbase::*setters[])(std::int32_t) = {ZK_SIX(StartDateTime),
+                                                             ZK_SIX(EndDateTime)};
+#undef ZK_SIX
         for (std::size_t i = 0; i < 12; ++i)
             (db.*setters[i])(i < 6 ? r.start[i] : r.end[i - 6]);
         db.Description(r.description);
@@ -37,6 +36,10 @@ protected:
         db.RecordNr(saved);
     }
     std::string File() const { return ReadFileBytes(path); }
+    static std::string Record(std::int32_t day, const std::string &text)
+    {
+        return Bytes({{{2026, 12, day, 9, 0, 0}, {2026, 12, day, 10, 0, 0}, text}});
+    }
 
     FakeClock clock{{2026, 12, 6, 9, 0, 0}};
     FixedMonthNames months;

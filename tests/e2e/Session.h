@@ -3,66 +3,163 @@
 #include "support/LogBytes.h"
 #include "support/TempDir.h"
 
-#include <chrono>
+#include <gtest/gtest.h>
+
+#include <csignal>
 #include <functional>
-#include <string>
-#include <sys/types.h>
-#include <vector>
+#include <iterator>
+#include <spawn.h>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+
+extern char **environ;
 
 namespace zk::e2e {
 
 using namespace std::chrono_literals;
-using Window = unsigned long; // an X window id as xdotool prints it; 0 is none
+using Window = unsigned long; // an X window id as xdotool prints it
 
-// The English titles a person sees.
 inline const std::string kStartTitle = "^Who is starting\\?$";
 inline const std::string kMainTitle = "^Sitclock version 3\\.2$";
 
-// One run of the real program on the X display of xvfb-run, driven as a person drives it:
-// a fresh home for its settings, a copy of zitklok in a folder of its own beside which the
-// log lives, trayer as the tray. The programs write into the test's output. Every wait is
-// bounded and fails naming what it awaited; everything started ends with the session.
+// The real program on xvfb-run's display, driven as a person does: a fresh home, zitklok copied
+// to a folder of its own where its log lives, trayer as the tray. A wait that runs out throws,
+// naming what it awaited, and ends the case; all the session starts ends with it.
 class Session
 {
 public:
-    Session();
-    ~Session();
-    // Empty when this machine can run a session, else why not (the test skips).
-    static std::string WhyNotPossible();
+    Session()
+    {
+        std::filesystem::copy_file(ZITKLOK_EXE, Program());
+        std::filesystem::create_directories(ZITKLOK_E2E_SHOTS);
+        ::setenv("HOME", m_home.Path().c_str(), 1); // a fresh folder is the owner's alone
+        ::setenv("XDG_CONFIG_HOME", m_home.File(".config").c_str(), 1);
+        ::setenv("XDG_RUNTIME_DIR", m_home.Path().c_str(), 1);
+        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+        // trayer's tray, not a desktop's, and X11 also when the tests run inside Wayland.
+        for (const char *name : {"DBUS_SESSION_BUS_ADDRESS", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
+            ::unsetenv(name);
+    }
+    // Leaves a picture of the screen as the case ends in <build>/e2e-shots/<case>.png, then
+    // ends the program before the tray: without a tray it would change its behaviour.
+    ~Session()
+    {
+        if (const auto *info = ::testing::UnitTest::GetInstance()->current_test_info())
+            Run({"import", "-window", "root",
+                 std::string(ZITKLOK_E2E_SHOTS "/") + info->name() + ".png"});
+        for (auto it = m_started.rbegin(); it != m_started.rend(); ++it)
+            if (::kill(*it, SIGKILL) == 0)
+                ::waitpid(*it, nullptr, 0);
+    }
 
     std::string Program() const { return m_bin.File("zitklok"); }
     std::string LogPath() const { return m_bin.File("actions.dat"); }
     std::string Log() const { return test::ReadFileBytes(LogPath()); }
     std::vector<test::LogRecord> Records() const { return test::Records(Log()); }
     std::string ConfigFile(const std::string &name) const { return m_home.File(".config/" + name); }
-    // One value of the settings file, "" when absent.
-    std::string Setting(const std::string &section, const std::string &key) const;
-    void WriteSettings(const std::string &ini) const;
+    void WriteSettings(const std::string &ini) const
+    {
+        std::filesystem::create_directories(ConfigFile("Sitclock"));
+        test::WriteFileBytes(ConfigFile("Sitclock/Sitclock.ini"), ini);
+    }
 
-    // Starts the tray (once) and the program with extra "NAME=value" settings.
-    pid_t Start(const std::vector<std::string> &env = {});
-    // Start, then the English start window.
-    Window StartToStartWindow(const std::vector<std::string> &env = {});
-    // The exit code (128 + signal), -1 when it did not end in time.
-    int WaitForExit(pid_t pid);
+    // Starts the tray (once), then the program.
+    pid_t Start()
+    {
+        if (m_started.empty()) {
+            Spawn({"trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
+                   "--height", "24", "--transparent", "false", "--SetDockType", "true"});
+            WaitFor("trayer's panel", [this] { return !Windows("^panel$").empty(); }, 60s);
+        }
+        return Spawn({Program()});
+    }
+    Window StartToStartWindow()
+    {
+        Start();
+        return WaitForWindow(kStartTitle);
+    }
+    // The exit code, 128 + the signal for a kill.
+    int WaitForExit(pid_t pid)
+    {
+        int status = -1;
+        WaitFor("the program to end", [&] { return ::waitpid(pid, &status, WNOHANG) == pid; });
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
 
-    std::vector<Window> Windows(const std::string &title) const;
-    Window WaitForWindow(const std::string &title);
-    bool WaitForNoWindow(const std::string &title);
-    void Click(Window w, int x, int y) const;
-    // Gives w the keyboard focus, types text, then presses keys ("End", "Return").
-    void Type(Window w, const std::string &text, const std::vector<std::string> &keys = {});
-    void Keys(const std::vector<std::string> &keys) const;
-    void MovePointer(int x, int y) const;
-    void ClickTrayIcon();
-    // A picture of the screen in <build>/e2e-shots/<name>.png.
-    void Shot(const std::string &name) const;
-
-    static bool WaitFor(const std::string &what, const std::function<bool()> &done,
-                        std::chrono::milliseconds timeout = 20s);
+    std::vector<Window> Windows(const std::string &title) const
+    {
+        std::stringstream ids(Xdotool({"search", "--onlyvisible", "--name", title}, false));
+        return {std::istream_iterator<Window>(ids), std::istream_iterator<Window>()};
+    }
+    Window WaitForWindow(const std::string &title)
+    {
+        std::vector<Window> found;
+        WaitFor("one visible window titled /" + title + "/",
+                [&] { return (found = Windows(title)).size() == 1; });
+        return found.front();
+    }
+    void Click(Window w, int x, int y) const
+    {
+        Xdotool({"mousemove", "--window", std::to_string(w), std::to_string(x), std::to_string(y),
+                 "click", "1"});
+    }
+    // trayer's panel is as wide as its icons: once it holds ours, its middle is our icon.
+    void ClickTrayIcon()
+    {
+        const std::string panel = std::to_string(WaitForWindow("^panel$"));
+        WaitFor("the program's icon in trayer's panel", [&] {
+            int width = 0;
+            std::sscanf(Xdotool({"getwindowgeometry", "--shell", panel}).c_str(),
+                        "WINDOW=%*d X=%*d Y=%*d WIDTH=%d", &width);
+            return width >= 16;
+        });
+        Xdotool({"mousemove", "--window", panel, "12", "12", "click", "1"});
+    }
+    std::string Xdotool(std::vector<std::string> args, bool mustWork = true) const
+    {
+        args.insert(args.begin(), "xdotool");
+        return Run(args, mustWork);
+    }
+    static void WaitFor(const std::string &what, const std::function<bool()> &done,
+                        std::chrono::milliseconds timeout = 20s)
+    {
+        const auto until = std::chrono::steady_clock::now() + timeout;
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > until)
+                throw std::runtime_error("waited " + std::to_string(timeout.count()) +
+                                         " ms in vain for " + what);
+            std::this_thread::sleep_for(50ms);
+        }
+    }
 
 private:
-    std::string Xdotool(const std::vector<std::string> &args, bool mustWork = true) const;
+    // Runs a tool to its end (ten seconds at most): its output, "" when it failed.
+    static std::string Run(const std::vector<std::string> &argv, bool mustWork = true)
+    {
+        std::string line = "timeout 10", out; // no argument given here holds a single quote
+        for (const std::string &a : argv)
+            line += " '" + a + "'";
+        FILE *pipe = ::popen((line + " 2>&1").c_str(), "r");
+        char buffer[4096];
+        for (std::size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, n);
+        const bool ok = pipe && ::pclose(pipe) == 0;
+        if (mustWork && !ok)
+            ADD_FAILURE() << line << " failed: " << out;
+        return ok ? out : "";
+    }
+    pid_t Spawn(std::vector<std::string> argv)
+    {
+        std::vector<char *> args;
+        for (std::string &a : argv)
+            args.push_back(a.data());
+        args.push_back(nullptr);
+        pid_t pid = -1;
+        EXPECT_EQ(posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ), 0);
+        return m_started.emplace_back(pid);
+    }
 
     test::TempDir m_home;
     test::TempDir m_bin;

@@ -4,24 +4,26 @@
 
 namespace zk::test {
 
-// A clock that stands still until told to move. Installs itself as the
-// program's clock for its lifetime.
-//
-// Advance is real time passing (a sleep too): the local and the steady clock
-// move together. Set and Jump move only the local clock, as a person, summer
-// time or a time server does.
+// A clock that stands still until told, the program's clock for its lifetime. Advance is real
+// time passing (a sleep too): local and steady clock move together. Set and Jump (negative
+// goes back) move the local clock alone, as a person, summer time or a time server does.
 class FakeClock : public Clock
 {
 public:
-    explicit FakeClock(LocalDateTime start = {2026, 12, 6, 9, 0, 0});
-    ~FakeClock() override;
+    explicit FakeClock(LocalDateTime start = {2026, 12, 6, 9, 0, 0}) : m_now(start)
+    {
+        SetCurrentClock(this);
+    }
+    ~FakeClock() override { SetCurrentClock(nullptr); }
 
     LocalDateTime Now() const override { return m_now; }
     std::int64_t SteadySeconds() const override { return m_steady; }
     void Set(LocalDateTime now) { m_now = now; }
-    // Moves both clocks by a number of seconds, with the real calendar.
-    void Advance(long long seconds);
-    // Moves the local clock alone (negative moves it back).
+    void Advance(long long seconds)
+    {
+        m_steady += seconds;
+        Jump(seconds);
+    }
     void Jump(long long seconds);
 
 private:

@@ -9,18 +9,14 @@
 
 namespace zk::test {
 
-// Scripted modal boxes. Each InputBox takes the next scripted answer (the
-// empty text, as Cancel, when none is left). whileOpen runs while a box is
-// "open", to play what the event loop might deliver meanwhile.
+// Scripted modal boxes: each InputBox takes the next answer ("", as Cancel, when none is
+// left); whileOpen runs while a box is "open", as the event loop might meanwhile.
 class FakeDialogs : public Dialogs
 {
 public:
     struct Call
     {
-        std::string kind; // "input" or "message"
-        std::string text; // prompt or message
-        std::string title;
-        std::string offered;
+        std::string kind, text, title, offered; // kind "input" or "message"; text the prompt
         Icon icon = Icon::None;
     };
 
@@ -30,10 +26,9 @@ public:
         calls.push_back({"input", prompt, title, offered, Icon::None});
         if (whileOpen)
             whileOpen();
-        if (answers.empty())
-            return {};
-        std::string answer = answers.front();
-        answers.pop_front();
+        std::string answer = answers.empty() ? "" : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         return answer;
     }
 

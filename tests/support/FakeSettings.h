@@ -4,8 +4,7 @@
 
 namespace zk::test {
 
-// In-memory settings installed as the program's store for the object's
-// lifetime. FailWrites makes every write raise SettingsError.
+// In-memory settings, the program's store for the object's lifetime; failWrites fails writes.
 class FakeSettings : public MemorySettingsStore
 {
 public:

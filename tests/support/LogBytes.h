@@ -7,10 +7,9 @@
 
 namespace zk::test {
 
-// actions.dat laid out by hand from its record layout, so that the store is checked against
-// the layout and not against itself: twelve 32-bit little-endian signed fields (start year,
-// month, day, hour, minute, seconds, then the same for the end) and 100 bytes of description,
-// each byte rotated right by two bits, ended by 0x00 and padded with unscrambled spaces.
+// actions.dat laid out by hand, to check the store against the layout and not itself: twelve
+// 32-bit little-endian fields (start year to seconds, then the end's) and a 100-byte
+// description, each byte rotated right by two bits, ended by 0x00, padded with plain spaces.
 using DateTime = std::array<std::int32_t, 6>;
 
 struct LogRecord

@@ -1,8 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// Widget tests run on the offscreen platform unless told otherwise, also when
-// CTest lists them.
+// Widget tests run on the offscreen platform unless told otherwise, also when CTest lists them.
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -18,14 +18,13 @@ TempDir::TempDir()
 
 TempDir::~TempDir()
 {
+    namespace fs = std::filesystem;
     std::error_code ec;
     // Folders a test made read-only must become writable again to be removed.
-    for (auto &entry : std::filesystem::recursive_directory_iterator(m_path, ec))
-        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(m_path, ec);
+    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
+    for (auto &entry : fs::recursive_directory_iterator(m_path, ec))
+        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(m_path, ec);
 }
 
 std::string ReadFileBytes(const std::string &path)

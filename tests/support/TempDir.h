@@ -21,7 +21,6 @@ private:
     std::filesystem::path m_path;
 };
 
-// Whole-file helpers for byte-exact checks.
 std::string ReadFileBytes(const std::string &path);
 void WriteFileBytes(const std::string &path, const std::string &bytes);
 
