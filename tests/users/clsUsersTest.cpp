@@ -85,7 +85,7 @@ TEST_F(Users, AHundredAtMostAndFailuresLeaveTheListAsStored)
         auto c = users.Change.Connect([&] { ++changes; });
         const std::string full = Stored();
         EXPECT_THROW(users.Add("Kees"), zk::UsersError);
-        EXPECT_EQ(users.Item(-1) + users.Item(101), ""); // outside the slots: empty
+        EXPECT_EQ(users.Item(-32768) + users.Item(-1) + users.Item(101) + users.Item(32767), "");
         EXPECT_EQ(Stored(), full);
         settings.failWrites = true;
         EXPECT_THROW(users.RemoveByName("u1"), zk::SettingsError);
