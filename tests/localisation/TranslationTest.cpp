@@ -49,8 +49,6 @@ TEST(TranslationTables, OnlyExactKeysHaveTexts)
         TranslateControlNL(t);
         EXPECT_EQ(t.caption, "initial caption") << name;
     }
-    for (const char *missing : {"Alles ", "alles", "", "Zitklok is Idle!"}) {
-        EXPECT_EQ(TranslateTextNL(missing), "") << missing;
-        EXPECT_EQ(TranslateTextENG(missing), "") << missing;
-    }
+    for (const char *missing : {"Alles ", "alles", "", "Zitklok is Idle!"})
+        EXPECT_EQ(TranslateTextNL(missing) + TranslateTextENG(missing), "") << missing;
 }

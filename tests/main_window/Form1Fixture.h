@@ -14,7 +14,6 @@
 #include "support/TempDir.h"
 #include "activity_log/clsActionsDbase.h"
 #include "tracking/StretchController.h"
-#include "tracking/clsElapsedWarning.h"
 #include "tracking/clsForm1ActionState.h"
 #include "users/clsUsers.h"
 #include "users/frmStart.h"
@@ -27,61 +26,41 @@
 
 namespace zk::test {
 
-class FakeRunKey : public RunKey
-{
-public:
-    void Write(const std::string &name, const std::string &data) override
-    {
-        writes.push_back({name, data});
-    }
-    std::vector<std::pair<std::string, std::string>> writes;
-};
+using Write = std::pair<std::string, std::string>;
 
-class NoRegistry : public Registry
+struct FakeRunKey : RunKey
 {
-public:
+    void Write(const std::string &n, const std::string &d) override { writes.push_back({n, d}); }
+    std::vector<zk::test::Write> writes;
+};
+struct NoRegistry : Registry
+{
     bool GetKeyValue(std::uint32_t, const std::string &, const std::string &,
-                     std::string &value) override
-    {
-        value.clear();
-        return false;
-    }
+                     std::string &) override { return false; }
 };
 
 // A main window on fakes in a folder of its own; the clock stands at 6 December 2026, 09:00.
 class Form1Fixture : public ::testing::Test
 {
 protected:
-    void TearDown() override
-    {
-        form.reset();
-        ResetLanguageChangeForTests();
-    }
-    std::unique_ptr<Form1> MakeForm()
-    {
-        return std::make_unique<Form1>(Form1Services{
-            dialogs, tray, pointer, runKey, registry, dir.Path().string(), "/opt/zk/zitklok",
-            [](const std::string &) { return true; }, [this] { ++exits; }});
-    }
+    void TearDown() override { form.reset(), ResetLanguageChangeForTests(); }
     void Start()
     {
         ResetLanguageChangeForTests();
-        form = MakeForm();
+        form = std::make_unique<Form1>(Form1Services{
+            dialogs, tray, pointer, runKey, registry, dir.Path().string(), "/opt/zk/zitklok",
+            [](const std::string &) { return true; }, [this] { ++exits; }});
         form->Form_Load();
     }
     void Store(const std::string &key, const std::string &value, const char *section = "Options")
     {
         settings.Write("Sitclock", section, key, value);
     }
-    std::string Stored(const std::string &key) const
-    {
-        return settings.Read("Sitclock", "Options", key, "<absent>");
-    }
+    std::string Stored(const char *k) { return settings.Read("Sitclock", "Options", k, "?"); }
     QAction *Item(const char *name) { return form->findChild<QAction *>(name); }
     QPushButton *Button(const char *name) { return form->findChild<QPushButton *>(name); }
     std::int32_t State() { return form->Stretch()->ActionState().State(); }
     std::string Log() { return ReadFileBytes(dir.File("actions.dat")); }
-    // Clicks the start window's button of a user.
     void Choose(const std::string &name)
     {
         for (QPushButton *b : form->StartWindow()->findChildren<QPushButton *>("btnUser"))
