@@ -124,6 +124,22 @@ TEST_F(LogList, EveryFilterOverAMixedLogWithDamagedRecordsAndHeadersInBothLangua
     EXPECT_EQ(Row(0)[4], "1 uur 30");
 }
 
+// On a dark theme a passing row is drawn in the palette's light text colour, not black.
+TEST_F(LogList, PassingRowsAreReadableOnADarkTheme)
+{
+    Open(kMixedLog, "Jan");
+    list.setPalette(QPalette(QColor(25, 25, 25)));
+    list.resize(640, 200);
+    list.show();
+    auto *view = list.findChild<QTreeView *>("ListView1");
+    const QImage row = view->viewport()->grab(view->visualRect(Model()->index(0, 0))).toImage();
+    int light = 0;
+    for (int y = 0; y < row.height(); ++y)
+        for (int x = 0; x < row.width(); ++x)
+            light += qGray(row.pixel(x, y)) > 160;
+    EXPECT_GT(light, 10);
+}
+
 TEST_F(LogList, ChangesReachTheirRowAndNewStretchesFollowTheFilter)
 {
     Open(kMixedLog, "Piet");

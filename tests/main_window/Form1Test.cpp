@@ -4,6 +4,9 @@
 
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace zk::test {
@@ -49,6 +52,35 @@ TEST_F(Form, SwitchedOffStartShowsStateThreeInDutch)
     EXPECT_EQ(form->StatusText(), "Programma is uitgeschakeld.");
     EXPECT_EQ(tray.toolTip, "Zitklok is niet werkzaam.");
     EXPECT_EQ(Item("mnuExit")->text().toStdString(), "&Sluiten");
+}
+
+// The filter box keeps what is typed, case and all, also after Enter: no completion; and the
+// Dutch hint of an empty start window wraps and pushes the button below it down.
+TEST_F(Form, TypedFiltersStayAsTypedAndTheDutchHintWraps)
+{
+    Store("Language", "NL");
+    Start();
+    auto *hint = form->StartWindow()->findChild<QLabel *>("labStartNoUsers");
+    QFont font = form->StartWindow()->font();
+    font.setPixelSize(20);
+    form->StartWindow()->setFont(font);
+    form->StartWindow()->Load();
+    EXPECT_GE(hint->height(), std::max(49, hint->heightForWidth(hint->width())));
+    EXPECT_EQ(form->StartWindow()->findChild<QPushButton *>("btnEditUsers")->y(),
+              64 + hint->height() - 49);
+    Store("Users", "Anna|Piet", "Edit");
+    Start();
+    auto *box = form->findChild<QComboBox *>("cmbFilter");
+    for (const QString typed : {"pie", "a", "anna", "-Pi"}) {
+        box->lineEdit()->clear();
+        for (const QChar c : typed + QChar('\r')) {
+            const bool enter = c == '\r';
+            QKeyEvent key(QEvent::KeyPress, enter ? int(Qt::Key_Return) : c.toUpper().unicode(),
+                          Qt::NoModifier, enter ? QString() : QString(c));
+            QApplication::sendEvent(box->lineEdit(), &key);
+        }
+        EXPECT_EQ(box->currentText(), typed);
+    }
 }
 
 TEST_F(Form, OptionClicksToggleWhatIsStoredNotTheCheck)
