@@ -166,7 +166,8 @@ TEST_F(Store, AFullLogGoesAsideUnderTheFirstFreeName)
     for (const char *name : {"actions-2026-10-09-12.dat", "actions-2026-09-30.dat", "other.dat",
                              "actions-2026-10-09.dat", "actions-2026-10-09-1.dat",
                              "actions-2026-10-09-x.dat", "actions-2026-1x-09.dat",
-                             "actions-2026-10x09.dat", "actions_2026-10-10.dat"})
+                             "actions-2026-10x09.dat", "actions_2026-10-10.dat",
+                             "actions-2026-10-09-123456789.dat", "actions-2026-10-09-1234567890.dat"})
         WriteFileBytes(dir.File(name), "earlier");
     std::filesystem::create_directory(dir.File("actions-2026-10-11.dat"));
     WriteFileBytes(path, Record(1, "Anna"));
@@ -178,7 +179,7 @@ TEST_F(Store, AFullLogGoesAsideUnderTheFirstFreeName)
     EXPECT_EQ(db.RecordCount(), 0);
     EXPECT_EQ(File(), "");
     std::vector<std::string> archives;
-    for (const char *day : {"09-30", "10-09", "10-09-2", "10-09-12"})
+    for (const char *day : {"09-30", "10-09", "10-09-2", "10-09-12", "10-09-123456789"})
         archives.push_back(dir.File("actions-2026-" + std::string(day) + ".dat"));
     EXPECT_EQ(zk::LogArchive::Beside(path), archives);
     EXPECT_EQ(ReadFileBytes(archives[1]) + ReadFileBytes(archives[2]),
