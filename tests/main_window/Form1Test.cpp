@@ -65,7 +65,7 @@ TEST_F(Form, TypedFiltersStayAsTypedAndTheDutchHintWraps)
     font.setPixelSize(20);
     form->StartWindow()->setFont(font);
     form->StartWindow()->Load();
-    EXPECT_GE(hint->height(), std::max(49, hint->heightForWidth(hint->width())));
+    EXPECT_GE(hint->height(), std::max(50, hint->heightForWidth(hint->width())));
     EXPECT_EQ(form->StartWindow()->findChild<QPushButton *>("btnEditUsers")->y(),
               64 + hint->height() - 49);
     Store("Users", "Anna|Piet", "Edit");

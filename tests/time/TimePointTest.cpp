@@ -52,6 +52,7 @@ TEST(TimePoint, NormalisesOutOfRangeFieldsIntoTheCalendar)
         {{2000, 3, -100000, 0, 0, 0}, "18/5/1726 0:0:0"}, // whole four-year cycles
         {{2000, 3, -1461, 0, 0, 0}, "29/2/1996 0:0:0"},   // just past a cycle, both ways
         {{2000, 3, 1493, 0, 0, 0}, "1/4/2004 0:0:0"},
+        {{2026, 1, 2893, 0, 0, 0}, "2/12/2033 0:0:0"}, // one cycle skipped, not two
         {{-32700, 6, -5000, 0, 0, 0}, "22/9/-32714 0:0:0"}, // near the 16-bit years
         {{32700, 6, 5000, 0, 0, 0}, "7/2/32714 0:0:0"},
         {{-32760, 6, -5000, 0, 0, 0}, "-1926/1/-32768 0:0:0 overflow"},
