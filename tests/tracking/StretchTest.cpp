@@ -124,6 +124,7 @@ TEST_F(Stretches, OnlyASleepStopsTheStretchAndEveryRecordIsRealTime)
         // jump, sleep, automatic stop, first (0 a look, 1 a tick, 2 Bert), moving, state, log
         {3600, 0, true, 0, true, 1, "9:00-9:30 Anna|10:30-11:00 Anna|"},
         {-3600, 0, true, 1, true, 1, "9:00-9:30 Anna|8:30-9:00 Anna|"},
+        {1200, 0, true, 1, true, 1, "9:00-9:30 Anna|9:50-10:20 Anna|"},
         {-1200, 0, true, 0, false, 2, "9:00-9:30 Anna|9:10-9:10 Anna|9:10-9:40 Idle|"},
         {0, 28800, true, 0, true, 2, "9:00-9:30 Anna|9:30-18:00 Idle|"},
         {0, 28800, true, 1, true, 2, "9:00-9:30 Anna|9:30-18:00 Idle|"},
