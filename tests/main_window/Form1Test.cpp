@@ -1,5 +1,6 @@
 #include "Form1Fixture.h"
 
+#include "main_window/EventLoopGuard.h"
 #include "platform/SingleInstance.h"
 
 #include <QComboBox>
@@ -234,6 +235,23 @@ TEST_F(Form, WithoutATrayASecondStartBringsTheMinimisedWindowForward)
         EXPECT_FALSE(form->isMinimized());
     }
     EXPECT_FALSE(SingleInstance(QString::fromStdString(dir.File("x.dat"))).AskFirstToShow(200));
+}
+
+// A failing handler is told once in a box naming what failed and why; the same failure while
+// its box is still open (a timer in the box's event loop) adds no second box.
+TEST(EventLoopGuard, AFailureIsToldOnceWhileItsBoxIsOpen)
+{
+    FakeDialogs dialogs;
+    const auto fail = [&] { throw std::runtime_error("disk full"); };
+    dialogs.whileOpen = [&] { GuardHandler(dialogs, "Starting a stretch", fail); };
+    GuardHandler(dialogs, "Starting a stretch", fail);
+    dialogs.whileOpen = nullptr;
+    GuardHandler(dialogs, "Starting a stretch", [] { throw 1; });
+    ASSERT_EQ(dialogs.calls.size(), 2u);
+    EXPECT_EQ(dialogs.calls[0].text, "Starting a stretch failed:\ndisk full\n\nSitclock goes on; "
+                                     "what is already in the log is kept.");
+    EXPECT_EQ(dialogs.calls[0].icon, Dialogs::Icon::Critical);
+    EXPECT_NE(dialogs.calls[1].text.find("an unknown error"), std::string::npos);
 }
 
 } // namespace
