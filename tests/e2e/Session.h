@@ -68,22 +68,11 @@ public:
     // Starts the tray (once), then the program.
     pid_t Start()
     {
-        // On a busy machine trayer now and then finds the fresh display closed to it and ends
-        // at once ("cannot open display"): it is started again, three times at most.
-        for (int attempt = 0; m_started.empty() && attempt < 3; ++attempt) {
-            const pid_t tray = Spawn({"trayer", "--edge", "top", "--align", "right", "--widthtype",
-                                      "request", "--height", "24", "--transparent", "false",
-                                      "--SetDockType", "true"});
-            bool ended = false;
-            WaitFor("trayer's panel", [&] {
-                ended = ::waitpid(tray, nullptr, WNOHANG) == tray;
-                return ended || !Windows("^panel$").empty();
-            }, 60s);
-            if (ended)
-                m_started.pop_back();
+        if (m_started.empty()) {
+            Spawn({"trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
+                   "--height", "24", "--transparent", "false", "--SetDockType", "true"});
+            WaitFor("trayer's panel", [this] { return !Windows("^panel$").empty(); }, 60s);
         }
-        if (m_started.empty())
-            throw std::runtime_error("trayer ended three times without a panel");
         return Spawn({Program()});
     }
     Window StartToStartWindow()

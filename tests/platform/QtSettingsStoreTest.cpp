@@ -1,4 +1,3 @@
-#include "platform/Latin1.h"
 #include "platform/QtSettingsStore.h"
 
 #include "support/TempDir.h"
@@ -103,9 +102,3 @@ TEST(QtSettingsStore, AFailedWriteNamesTheFileAndKeepsWhatWasStored)
     EXPECT_EQ(QtSettingsStore(folder).Read("Sitclock", "Edit", "Users", ""), "Anna|Piet");
 }
 
-// Typed text reaches the log and the settings as Latin-1: the last Latin-1 letter stays, what lies
-// beyond it (a surrogate pair too) becomes one "?".
-TEST(Latin1, TextBeyondLatin1BecomesOneQuestionMarkACharacter)
-{
-    EXPECT_EQ(zk::FromQt(QString::fromUtf8("\u00ff\u0100\U0001F600")), "\xff??");
-}
