@@ -101,7 +101,8 @@ std::string LogArchive::StartNewLog(clsActionsDbase &store, const LocalDateTime 
     return archive;
 }
 
-std::vector<std::string> LogArchive::Beside(const std::string &logPath)
+std::vector<std::string> LogArchive::Beside(const std::string &logPath,
+                                            const LocalDateTime *cutFrom)
 {
     const fs::path log(logPath);
     const std::string stem = log.stem().string();
@@ -120,7 +121,12 @@ std::vector<std::string> LogArchive::Beside(const std::string &logPath)
         std::error_code notRegular;
         const std::string middle =
             name.substr(stem.size(), name.size() - stem.size() - extension.size());
-        if (ParseArchive(middle, key) && it->is_regular_file(notRegular))
+        const auto before = [&] {
+            return std::array<long, 3>{key[0], key[1], key[2]} <
+                   std::array<long, 3>{cutFrom->year, cutFrom->month, cutFrom->day};
+        };
+        if (ParseArchive(middle, key) && !(cutFrom && before()) &&
+            it->is_regular_file(notRegular))
             found.emplace_back(key, (log.parent_path() / name).string());
     }
     std::sort(found.begin(), found.end());

@@ -32,8 +32,10 @@ public:
     // new, empty log on the same path. Returns the archive's path.
     static std::string StartNewLog(clsActionsDbase &store, const LocalDateTime &now);
 
-    // The archives beside logPath, oldest first (by date, then number).
-    static std::vector<std::string> Beside(const std::string &logPath);
+    // The archives beside logPath, oldest first (by date, then number); with cutFrom, only
+    // those cut on that day or later, the only ones that can hold records ending from then on.
+    static std::vector<std::string> Beside(const std::string &logPath,
+                                           const LocalDateTime *cutFrom = nullptr);
 };
 
 } // namespace zk

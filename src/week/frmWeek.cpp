@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <filesystem>
 
 namespace {
 
@@ -130,15 +129,9 @@ void frmWeek::Reread()
             users.push_back(m_users.Item(i));
         zk::report::DailyTotals totals(std::move(users), m_monday, m_monday.Plus(6));
         const auto add = [&](const zk::report::ReportRecord &r) { totals.Add(r); };
-        // An archive holds records that ended on or before the day of its cut,
-        // so only one cut in this week or later can hold some of this week.
-        const std::string stem = std::filesystem::path(m_actions.FileName()).stem().string();
-        for (const std::string &archive : zk::LogArchive::Beside(m_actions.FileName())) {
-            const std::string name = std::filesystem::path(archive).filename().string();
-            const auto cut = zk::report::ReportDay::Parse(name.substr(stem.size() + 1, 10));
-            if (cut && *cut >= m_monday)
-                zk::report::ReportLog::Visit(archive, add);
-        }
+        const zk::LocalDateTime monday{m_monday.year, m_monday.month, m_monday.day, 0, 0, 0};
+        for (const std::string &archive : zk::LogArchive::Beside(m_actions.FileName(), &monday))
+            zk::report::ReportLog::Visit(archive, add);
         zk::report::ReportLog::Visit(m_actions, add);
         m_chart = std::make_unique<zk::report::WeekChart>(totals, m_monday);
     };
