@@ -2,15 +2,12 @@
 """The program under a headless mutter on Wayland, natively and through XWayland, with short idle
 limits: input through mutter's remote desktop keeps the stretch, stillness stops it with "Idle";
 the user's button is pressed over AT-SPI. Exit 77 (skipped) without mutter."""
-import os, shutil, struct, subprocess, sys, tempfile, time
+import importlib.util, os, shutil, struct, subprocess, sys, tempfile, time
 
 
 def outer(program):
-    try:
-        import gi  # noqa: F401 (AT-SPI and D-Bus)
-    except ImportError:
-        gi = None
-    if not gi or not all(shutil.which(t) for t in ("mutter", "dbus-run-session", "Xwayland")):
+    tools = ("mutter", "dbus-run-session", "Xwayland")  # and gi for AT-SPI and D-Bus
+    if not importlib.util.find_spec("gi") or not all(shutil.which(t) for t in tools):
         print("skipped: needs mutter, dbus, xwayland and python3-gi (see scripts/deps.sh)")
         return 77
     failed = 0

@@ -7,6 +7,7 @@
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace zk::test {
@@ -54,8 +55,9 @@ TEST_F(Form, SwitchedOffStartShowsStateThreeInDutch)
     EXPECT_EQ(Item("mnuExit")->text().toStdString(), "&Sluiten");
 }
 
-// The Dutch hint of an empty start window wraps and pushes the button below it down.
-TEST_F(Form, TheDutchHintOfAnEmptyStartWindowWraps)
+// The Dutch hint of an empty start window wraps and pushes the button below it down; the filter
+// box keeps what is typed, case and all, also after Enter: no completion.
+TEST_F(Form, TheDutchHintWrapsAndTypedFiltersStayAsTyped)
 {
     Store("Language", "NL");
     Start();
@@ -65,6 +67,19 @@ TEST_F(Form, TheDutchHintOfAnEmptyStartWindowWraps)
     EXPECT_GE(hint->height(), std::max(50, hint->heightForWidth(hint->width())));
     EXPECT_EQ(form->StartWindow()->findChild<QPushButton *>("btnEditUsers")->y(),
               64 + hint->height() - 49);
+    Store("Users", "Anna|Piet", "Edit");
+    Start();
+    QLineEdit *edit = form->findChild<QComboBox *>("cmbFilter")->lineEdit();
+    QFocusEvent focus(QEvent::FocusIn); // gives the line edit's completer, if any, its widget
+    QApplication::sendEvent(edit, &focus);
+    for (const QString typed : {"pie", "a", "alles", "anna", "-Pi"}) {
+        edit->clear();
+        for (QChar c : typed + '\r') {
+            QKeyEvent key(QEvent::KeyPress, c == '\r' ? Qt::Key_Return : 0, {}, c);
+            QApplication::sendEvent(edit, &key);
+        }
+        EXPECT_EQ(edit->text().toStdString(), typed.toStdString());
+    }
 }
 
 TEST_F(Form, OptionClicksToggleWhatIsStoredNotTheCheck)
