@@ -18,6 +18,7 @@
 #include "tracking/clsForm1ActionState.h"
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -226,8 +227,7 @@ void StretchController::TellOfArchive()
     // Told once the stretch is logged: the box lets the event loop run.
     if (m_archive.empty())
         return;
-    const std::string archive = std::move(m_archive);
-    m_archive.clear();
+    const std::string archive = std::exchange(m_archive, {});
     m_dialogs.MessageBox(OwnMessage("The log was full and is kept as $file$.", {{"$file$", archive}}),
                          ProgramTitle(), zk::Dialogs::Icon::Information);
 }

@@ -137,8 +137,6 @@ private:
     bool m_alarmOpen = false;
     // A full log just kept aside, to be told of.
     std::string m_archive;
-    // Clock of the latest minute tick or mouse look, to tell a sleep.
-    std::optional<std::int64_t> m_lastAlive;
-//
+    // Read at every tick, look, start and stop, to tell a sleep from a jump of the wall clock.
     ClockJumpWatch m_clockWatch;
 };
