@@ -4,6 +4,9 @@
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 
+#include <string_view>
+#include <utility>
+
 namespace {
 
 bool &SettingsNoticeShown()
@@ -12,24 +15,25 @@ bool &SettingsNoticeShown()
     return shown;
 }
 
-void ReplaceAll(std::string &text, const std::string &from, const std::string &to)
-{
-    for (std::size_t at = text.find(from); at != std::string::npos;
-         at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
-
 } // namespace
 
-std::string OwnMessage(const std::string &key,
-                       std::initializer_list<std::pair<const char *, std::string>> values)
+std::string FillPlaceholders(std::string text, Placeholders values)
+{
+    for (const auto &[placeholder, value] : values) {
+        const std::string_view from(placeholder);
+        for (std::size_t at = text.find(from); at != std::string::npos;
+             at = text.find(from, at + value.size()))
+            text.replace(at, from.size(), value);
+    }
+    return text;
+}
+
+std::string OwnMessage(const std::string &key, Placeholders values)
 {
     std::string text = TranslateText(key);
     if (text.empty())
         text = TranslateTextENG(key);
-    for (const auto &[placeholder, value] : values)
-        ReplaceAll(text, placeholder, value);
-    return text;
+    return FillPlaceholders(std::move(text), values);
 }
 
 std::string ProgramTitle()

@@ -17,9 +17,14 @@ class SettingsError;
 // The program's name as every box of ours is titled: "Zitklok" or "Sitclock".
 std::string ProgramTitle();
 
-// Looks key up and puts value in place of every placeholder named.
-std::string OwnMessage(const std::string &key,
-                       std::initializer_list<std::pair<const char *, std::string>> values = {});
+using Placeholders = std::initializer_list<std::pair<const char *, std::string>>;
+
+// text with each value in place of every occurrence of its placeholder, one
+// placeholder after the other in the order given.
+std::string FillPlaceholders(std::string text, Placeholders values);
+
+// Looks key up and fills its placeholders.
+std::string OwnMessage(const std::string &key, Placeholders values = {});
 
 // "<operation> failed:" with the reason and the note that the program goes
 // on. A known operation is worded in the current language; the reason is the

@@ -22,13 +22,6 @@
 
 namespace {
 
-void ReplaceAll(std::string &text, const std::string &from, const std::string &to)
-{
-    for (std::size_t at = text.find(from); at != std::string::npos;
-         at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
-
 std::string EnglishWords(std::int32_t seconds)
 {
     return GetDurationAsString(seconds, "minutes", "hours", "and");
@@ -296,13 +289,12 @@ void StretchController::Timer1_Tick()
         return;
     }
 
-    std::string text = TranslateText("$user$ is bezig: $time$. Totaal vandaag: $time2$");
-    ReplaceAll(text, "$user$", m_currentUser);
-    ReplaceAll(text, "$time$", EnglishWords(actions.ElapsedSeconds()));
-    ReplaceAll(text, "$tijd$", DutchWords(actions.ElapsedSeconds()));
-    ReplaceAll(text, "$time2$", EnglishWords(today));
-    ReplaceAll(text, "$tijd2$", DutchWords(today));
-    m_stateView.Tray().SetToolTip(text);
+    const std::int32_t elapsed = actions.ElapsedSeconds();
+    m_stateView.Tray().SetToolTip(FillPlaceholders(
+        TranslateText("$user$ is bezig: $time$. Totaal vandaag: $time2$"),
+        {{"$user$", m_currentUser}, {"$time$", EnglishWords(elapsed)},
+         {"$tijd$", DutchWords(elapsed)}, {"$time2$", EnglishWords(today)},
+         {"$tijd2$", DutchWords(today)}}));
 
     actions.RecordNr(saved);
     TellOfArchive();
@@ -374,12 +366,10 @@ void StretchController::elapsedwarningMouseIdle_Warning()
     if (m_currentRecordNr == 0 || !m_view.GetAutoStopOnMouseIdle() || !PointerSeen())
         return;
 
-    std::string text
-        = TranslateText("Automatisch gestopt met tijd, omdat de muis $time$ lang stilstond.");
     const std::int32_t limit = elapsedwarningMouseIdle().TimeTillWarning();
-    ReplaceAll(text, "$time$", EnglishWords(limit));
-    ReplaceAll(text, "$tijd$", DutchWords(limit));
-    m_stateView.SetStatusText(text);
+    m_stateView.SetStatusText(FillPlaceholders(
+        TranslateText("Automatisch gestopt met tijd, omdat de muis $time$ lang stilstond."),
+        {{"$time$", EnglishWords(limit)}, {"$tijd$", DutchWords(limit)}}));
 
     clsTimePoint &lastActivity = ActionState().LastActivity();
     EndCurrentRecord(&lastActivity);

@@ -3,6 +3,7 @@
 #include "activity_log/LogArchive.h"
 #include "activity_log/clsActionsDbase.h"
 #include "localisation/Module2.h"
+#include "localisation/OwnMessages.h"
 #include "localisation/QtTranslate.h"
 #include "platform/Clock.h"
 #include "platform/Latin1.h"
@@ -18,15 +19,12 @@
 #include <QPushButton>
 #include <QTimer>
 
-
 namespace {
 
-// A message with its placeholder in either language replaced.
-QString Message(const char *key, const std::string &english, const std::string &dutch,
-                const QString &value)
+// A message with its placeholder, named in either language, filled.
+QString Message(const char *key, const char *english, const char *dutch, const std::string &value)
 {
-    QString text = zk::ToQt(TranslateText(key));
-    return text.replace(zk::ToQt(english), value).replace(zk::ToQt(dutch), value);
+    return zk::ToQt(FillPlaceholders(TranslateText(key), {{english, value}, {dutch, value}}));
 }
 
 } // namespace
@@ -146,10 +144,9 @@ void frmWeek::UpdateResourcesfrmWeek()
 {
     TranslateWindow(this);
     const zk::report::ReportDay &d = m_monday;
-    const QString date = QStringLiteral("%1 %2 %3")
-                             .arg(d.day)
-                             .arg(zk::ToQt(zk::CurrentMonthNames().Abbreviated(d.month)))
-                             .arg(d.year);
+    const std::string date = std::to_string(d.day) + ' ' +
+                             zk::CurrentMonthNames().Abbreviated(d.month) + ' ' +
+                             std::to_string(d.year);
     zk::report::WeekChartLook look;
     look.title = Message("Week of $date$", "$date$", "$datum$", date);
     setWindowTitle(look.title);
@@ -159,10 +156,10 @@ void frmWeek::UpdateResourcesfrmWeek()
     for (int m = 1; m <= 12; ++m)
         look.months[static_cast<std::size_t>(m - 1)] =
             zk::ToQt(zk::CurrentMonthNames().Abbreviated(m));
-    look.hours = Message("$hours$ h", "$hours$", "$uren$", QStringLiteral("%1"));
+    look.hours = Message("$hours$ h", "$hours$", "$uren$", "%1");
     look.limit = zk::ToQt(TranslateText("2 h limit"));
     look.noUsers = zk::ToQt(TranslateText("no users"));
-    look.more = Message("+$count$ more", "$count$", "$aantal$", QStringLiteral("%1"));
+    look.more = Message("+$count$ more", "$count$", "$aantal$", "%1");
     look.weekTotals = true;
     picWeekChart->Show(m_chart.get(), std::move(look));
 }
