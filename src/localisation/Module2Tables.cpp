@@ -142,6 +142,8 @@ constexpr Row kMessages[] = {
     {"Turning to the log list", "Het tonen van de lijst", "Turning to the log list"},
     {"Editing the users", "Het bewerken van de gebruikers", "Editing the users"},
     {"Showing the about window", "Het tonen van Over Zitklok", "Showing the about window"},
+    {"Showing the week overview", "Het tonen van het weekoverzicht", "Showing the week overview"},
+    {"Reading the week overview", "Het lezen van het weekoverzicht", "Reading the week overview"},
     {"The settings cannot be saved in $file$.",
      "De instellingen kunnen niet worden bewaard in $file$. Zitklok werkt door met de "
      "instellingen die het nu heeft; wat u verandert, geldt tot Zitklok stopt.",
