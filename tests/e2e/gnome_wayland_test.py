@@ -2,7 +2,7 @@
 """The program under a headless mutter on Wayland, natively and through XWayland, with short idle
 limits: input through mutter's remote desktop keeps the stretch, stillness stops it with "Idle";
 the user's button is pressed over AT-SPI. Exit 77 (skipped) without mutter."""
-import importlib.util, os, shutil, struct, subprocess, sys, tempfile, time
+import contextlib, importlib.util, os, shutil, struct, subprocess, sys, tempfile, time
 
 
 def outer(program):
@@ -17,13 +17,11 @@ def outer(program):
         env = {k: v for k, v in os.environ.items()
                if k not in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS")}
         env.update(XDG_RUNTIME_DIR=runtime, ZK_RESULT=result)
-        try:
+        with contextlib.suppress(subprocess.TimeoutExpired):
             subprocess.run(["dbus-run-session", "--", "mutter", "--headless", "--wayland",
                             "--virtual-monitor", "1280x800", "--", sys.executable, __file__,
                             platform, program], env=env, timeout=150,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        except subprocess.TimeoutExpired:
-            pass
         verdict = open(result).read() if os.path.exists(result) else "no verdict"
         print(f"{platform}: {verdict}")
         failed += verdict != "ok"

@@ -38,13 +38,12 @@ TEST(Module3, OnlyTheRunKeyIsWritten)
         EXPECT_EQ(Module3::SetOpenKeyValue({&run}, "N", type, text), result) << text;
     EXPECT_EQ(Module3::SetOpenKeyValue({}, "N", 1, "a"), Module3::kInvalidHandle);
     EXPECT_EQ(run.writes.back(), "N=-12");
-    using Module3::CommandStyle;
-    EXPECT_EQ(Module3::ProgramCommand("C:\\", "zitklok", CommandStyle::Windows),
-              "C:\\\\zitklok.exe");
-    EXPECT_EQ(Module3::ProgramCommand("C:\\A", "zitklok", CommandStyle::Windows),
-              "C:\\A\\zitklok.exe");
-    EXPECT_EQ(Module3::ProgramCommand("/usr/bin", "zitklok", CommandStyle::Posix),
-              "/usr/bin/zitklok");
+    using enum Module3::CommandStyle;
+    const std::tuple<const char *, Module3::CommandStyle, const char *> commands[] = {
+        {"C:\\", Windows, "C:\\\\zitklok.exe"}, {"C:\\A", Windows, "C:\\A\\zitklok.exe"},
+        {"/usr/bin", Posix, "/usr/bin/zitklok"}};
+    for (const auto &[folder, style, command] : commands)
+        EXPECT_EQ(Module3::ProgramCommand(folder, "zitklok", style), command) << folder;
 }
 
 TEST(SysInfoRegistry, FirstProgramFoundOnThePath)
