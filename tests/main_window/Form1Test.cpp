@@ -235,16 +235,17 @@ TEST_F(Form, WithoutATrayASecondStartBringsTheMinimisedWindowForward)
     EXPECT_FALSE(SingleInstance(QString::fromStdString(dir.File("x.dat"))).AskFirstToShow(200));
 }
 
-// A failing handler is told once in a box naming what failed and why; the same failure while
-// its box is still open (a timer in the box's event loop) adds no second box.
-TEST(EventLoopGuard, AFailureIsToldOnceWhileItsBoxIsOpen)
+// A failure is told once in a box naming it and why: the same one while its box is open (a
+// timer in its event loop) adds none. Without texts of the language: English, the name as given.
+TEST_F(Form, AFailureIsToldOnceWhileItsBoxIsOpen)
 {
-    FakeDialogs dialogs;
+    Store("Language", "XX");
     const auto fail = [&] { throw std::runtime_error("disk full"); };
-    dialogs.whileOpen = [&] { GuardHandler(dialogs, "Starting a stretch", fail); };
-    GuardHandler(dialogs, "Starting a stretch", fail);
+    dialogs.whileOpen = [&] { GuardHandler(dialogs, "Saving a file", fail); };
+    GuardHandler(dialogs, "Saving a file", fail);
     ASSERT_EQ(dialogs.calls.size(), 1u);
-    EXPECT_EQ(dialogs.calls[0].text.substr(0, 38), "Starting a stretch failed:\ndisk full\n\n");
+    EXPECT_EQ(dialogs.calls[0].text.substr(0, 49),
+              "Saving a file failed:\ndisk full\n\nSitclock goes on");
 }
 
 } // namespace
