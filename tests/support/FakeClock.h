@@ -19,11 +19,7 @@ public:
     LocalDateTime Now() const override { return m_now; }
     std::int64_t SteadySeconds() const override { return m_steady; }
     void Set(LocalDateTime now) { m_now = now; }
-    void Advance(long long seconds)
-    {
-        m_steady += seconds;
-        Jump(seconds);
-    }
+    void Advance(long long seconds) { m_steady += seconds, Jump(seconds); }
     void Jump(long long seconds);
 
 private:

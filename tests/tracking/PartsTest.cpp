@@ -75,6 +75,9 @@ TEST(ClockSeconds, CountsSecondsOfTheRealCalendarWithMonthsCarried)
         {{-1, 1, 1, 0, 0, 0}, -62198755200}, {{2000, 2, 29, 23, 59, 59}, 951868799}, // proleptic
         {{2023, 15, 1, 0, 0, 0}, 1709251200}, {{2025, -9, 1, 0, 0, 0}, 1709251200}, // months carry
     };
-    for (const auto &[t, seconds] : rows)
+    for (const auto &[t, seconds] : rows) {
         EXPECT_EQ(ClockSeconds(t[0], t[1], t[2], t[3], t[4], t[5]), seconds) << t[1];
+        const zk::LocalDateTime back = LocalFromClockSeconds(seconds); // months in 1..12 again
+        EXPECT_TRUE(ClockSeconds(back) == seconds && back.month > 0 && back.month < 13) << seconds;
+    }
 }

@@ -51,7 +51,7 @@ TEST_F(Users, EachChangeIsStoredThenAnnounced)
     const std::tuple<const char *, Op, std::int16_t, const char *, const char *> rows[] = {
         {"Anna|Piet", Add, 0, "Anna", "Anna|Piet|Anna"},
         {"Anna|Piet|Anna", RemoveByName, 0, "Anna", "Piet|Anna"}, // the first one
-        {"Anna|Piet", RemoveByName, 0, "anna", nullptr},          // exact names only
+        {"Piet|anna|Anna", RemoveByName, 0, "Anna", "Piet|anna"}, // exact names, the last too
         {"Anna|Piet", Remove, 1, "", "Piet"}, {"Anna|Piet", Remove, 2, "", "Anna"},
         {"Anna|Piet", Remove, 0, "", nullptr}, {"Anna|Piet", Remove, 3, "", nullptr},
         {"Anna|Piet", SetItem, 2, "Joke", "Anna|Joke"},
