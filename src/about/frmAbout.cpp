@@ -2,7 +2,7 @@
 
 #include "localisation/QtTranslate.h"
 #include "platform/Dialogs.h"
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 #include "platform/Registry.h"
 
 #include <QCoreApplication>

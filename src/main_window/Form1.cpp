@@ -13,7 +13,7 @@
 #include "main_window/EventLoopGuard.h"
 #include "main_window/Module3.h"
 #include "platform/Dialogs.h"
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 #include "platform/SettingsStore.h"
 #include "platform/TrayIcon.h"
 #include "tracking/StretchController.h"

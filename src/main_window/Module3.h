@@ -55,16 +55,8 @@ void SetKeyValue(zk::RunKey &runKey, const std::string &keyPath, const std::stri
 void RegisterAutoStart(zk::RunKey &runKey, const std::string &command);
 void UnregisterAutoStart(zk::RunKey &runKey);
 
-enum class CommandStyle { Windows, Posix };
-// The style of the system the program was built for.
-CommandStyle NativeCommandStyle();
-
-// The command that starts this program. Windows: folder, "\", the program
-// file's name without extension and ".exe", joined as they stand (a folder at
-// the root of a drive gives a doubled separator). Posix: the executable's
-// absolute path, folder + "/" + file name (no separator doubled); the name is
-// used as it is.
-std::string ProgramCommand(const std::string &folder, const std::string &name,
-                           CommandStyle style = NativeCommandStyle());
+// The command that starts this program: the executable's absolute path,
+// folder + "/" + file name (no separator doubled); the name is used as it is.
+std::string ProgramCommand(const std::string &folder, const std::string &name);
 
 } // namespace Module3

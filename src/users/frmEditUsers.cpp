@@ -4,7 +4,7 @@
 #include "localisation/OwnMessages.h"
 #include "localisation/QtTranslate.h"
 #include "platform/Dialogs.h"
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 #include "platform/SettingsStore.h"
 #include "users/WrappingButton.h"
 #include "users/clsUsers.h"

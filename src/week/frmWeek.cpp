@@ -6,7 +6,7 @@
 #include "localisation/OwnMessages.h"
 #include "localisation/QtTranslate.h"
 #include "platform/Clock.h"
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 #include "platform/MonthNames.h"
 #include "report/DailyTotals.h"
 #include "report/ReportLog.h"
