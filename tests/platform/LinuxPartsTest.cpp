@@ -32,12 +32,7 @@ TEST(SysInfoRegistry, TheFirstToolFoundOnThePathIsTheSystemInformationPath)
     EXPECT_FALSE(registry.GetKeyValue(zk::HKEY_LOCAL_MACHINE_ROOT, kSharedTools + " Location",
                                       "MSINFO", value));
     EXPECT_EQ(value, "");
-}
-
-TEST(SysInfoRegistry, NoToolFoundGivesNoPath)
-{
     zk::SysInfoRegistry none([](const std::string &) { return std::string(); });
-    std::string value = "old";
     EXPECT_FALSE(
         none.GetKeyValue(zk::HKEY_LOCAL_MACHINE_ROOT, kSharedTools + "\\MSINFO", "PATH", value));
 }

@@ -10,19 +10,12 @@
 // Cancel gives the empty text.
 TEST(QtDialogs, TheInputBoxGivesWhatIsConfirmed)
 {
-    struct Row
-    {
-        bool confirm;
-        std::string answer;
-    };
-    const Row rows[] = {{true, "Anna \xff??"}, {false, ""}};
     zk::QtDialogs dialogs;
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.confirm ? "confirmed" : "cancelled");
+    for (const bool confirm : {true, false}) {
+        SCOPED_TRACE(confirm ? "confirmed" : "cancelled");
         QString offered;
-        QTimer::singleShot(0, [&offered, confirm = row.confirm] {
+        QTimer::singleShot(0, [&offered, confirm] {
             auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
             offered = box->textValue();
             box->setTextValue(QString::fromUtf8("Anna \u00ff\u0100\U0001F600"));
             if (confirm)
@@ -30,7 +23,8 @@ TEST(QtDialogs, TheInputBoxGivesWhatIsConfirmed)
             else
                 box->reject();
         });
-        EXPECT_EQ(dialogs.InputBox("?", "Vul de zitklok in!", "Anna"), row.answer);
+        const std::string answer = dialogs.InputBox("?", "Vul de zitklok in!", "Anna");
+        EXPECT_EQ(answer, confirm ? "Anna \xff??" : "");
         EXPECT_EQ(offered, "Anna");
     }
 }
