@@ -4,16 +4,16 @@
 #include "localisation/OwnMessages.h"
 #include "main_window/Form1.h"
 #include "main_window/Module3.h"
+#include "platform/linux/QuitOnSignal.h"
+#include "platform/linux/SysInfoRegistry.h"
+#include "platform/linux/XdgRunKey.h"
 #include "platform/qt/Latin1.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPointerSource.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtTrayIcon.h"
-#include "platform/linux/QuitOnSignal.h"
 #include "platform/qt/SingleInstance.h"
-#include "platform/linux/SysInfoRegistry.h"
 #include "platform/qt/SystemMonthNames.h"
-#include "platform/linux/XdgRunKey.h"
 
 #include <QDir>
 #include <QFile>

@@ -72,8 +72,8 @@ TEST(Module3, OnlyTheRunKeyOfTheLocalMachineIsWritten)
         SCOPED_TRACE(row.path);
         RecordingRunKey run;
         Module3::SetKeyValue(run, row.path, "N", "x", Module3::REG_SZ, row.root);
-        EXPECT_EQ(run.writes, row.written ? std::vector<std::string>{"N=x"}
-                                          : std::vector<std::string>{});
+        EXPECT_EQ(run.writes,
+                  row.written ? std::vector<std::string>{"N=x"} : std::vector<std::string>{});
     }
 }
 
@@ -101,8 +101,8 @@ TEST(Module3, AValueIsWrittenAsTextWhenItsTypeAllows)
         SCOPED_TRACE(testing::Message() << "row " << (&row - rows));
         RecordingRunKey run;
         EXPECT_EQ(SetOpenKeyValue({&run}, "N", row.type, row.value), row.result);
-        EXPECT_EQ(run.writes, row.written ? std::vector<std::string>{row.written}
-                                          : std::vector<std::string>{});
+        EXPECT_EQ(run.writes,
+                  row.written ? std::vector<std::string>{row.written} : std::vector<std::string>{});
     }
     EXPECT_EQ(SetOpenKeyValue({}, "N", REG_SZ, "a"), kInvalidHandle); // a key that is not open
 }

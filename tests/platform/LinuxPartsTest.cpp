@@ -25,8 +25,8 @@ TEST(SysInfoRegistry, TheFirstToolFoundOnThePathIsTheSystemInformationPath)
         return p == "kinfocenter" ? "/usr/bin/kinfocenter" : std::string();
     });
     std::string value = "old";
-    EXPECT_TRUE(
-        registry.GetKeyValue(zk::HKEY_LOCAL_MACHINE_ROOT, kSharedTools + "\\MSINFO", "PATH", value));
+    EXPECT_TRUE(registry.GetKeyValue(zk::HKEY_LOCAL_MACHINE_ROOT, kSharedTools + "\\MSINFO", "PATH",
+                                     value));
     EXPECT_EQ(value, "/usr/bin/kinfocenter");
     EXPECT_EQ(looked, (std::vector<std::string>{"hardinfo2", "hardinfo", "kinfocenter"}));
     EXPECT_FALSE(registry.GetKeyValue(zk::HKEY_LOCAL_MACHINE_ROOT, kSharedTools + " Location",
@@ -78,8 +78,8 @@ TEST(XdgRunKey, OffWithoutAnEarlierEntryNamesTheProgramItself)
     zk::test::TempDir dir;
     zk::XdgRunKey fresh(dir.File("a"), "/opt/fallback/zitklok");
     fresh.Write("Zitklok", "");
-    EXPECT_TRUE(Contains(ReadFileBytes(dir.File("a/zitklok.desktop")),
-                         "Exec=/opt/fallback/zitklok\n"));
+    EXPECT_TRUE(
+        Contains(ReadFileBytes(dir.File("a/zitklok.desktop")), "Exec=/opt/fallback/zitklok\n"));
 }
 
 TEST(XdgRunKey, AFolderThatCannotBeWrittenIsIgnored)
