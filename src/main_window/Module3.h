@@ -11,7 +11,7 @@ class RunKey;
 // Writing of the one registry value the program owns: the Run value that
 // makes the computer start the program. Only HKEY_LOCAL_MACHINE's
 // "SOFTWARE\Microsoft\Windows\CurrentVersion\Run\" can be opened; it is the
-// platform's RunKey (the real Run key on Windows, an autostart entry elsewhere).
+// platform's RunKey (an autostart entry of the desktop session).
 // Every other key fails to open, and that write fails silently.
 namespace Module3 {
 
