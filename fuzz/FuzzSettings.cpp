@@ -8,7 +8,7 @@
 #include "localisation/Module2.h"
 #include "localisation/gclsLanguageChange.h"
 #include "log_view/FilterSelection.h"
-#include "platform/QtSettingsStore.h"
+#include "platform/qt/QtSettingsStore.h"
 #include "users/clsUsers.h"
 
 #include <QCoreApplication>

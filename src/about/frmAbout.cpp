@@ -2,8 +2,8 @@
 
 #include "localisation/QtTranslate.h"
 #include "platform/Dialogs.h"
-#include "platform/Latin1.h"
 #include "platform/Registry.h"
+#include "platform/qt/Latin1.h"
 
 #include <QCoreApplication>
 #include <QFrame>

@@ -1,34 +1,24 @@
 #include "StartupChecks.h"
 
 #include "localisation/OwnMessages.h"
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
-#ifndef _WIN32
 #include <unistd.h>
-#endif
 
 namespace {
 
 // True when the file or folder may be written by us; reason tells why not.
 bool Writable(const QString &path, QString &reason)
 {
-#ifndef _WIN32
     if (::access(QFile::encodeName(path).constData(), W_OK) != 0) {
         reason = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
     return true;
-#else
-    if (!QFileInfo(path).isWritable()) {
-        reason = "access denied";
-        return false;
-    }
-    return true;
-#endif
 }
 
 QString Text(const char *key, const QString &file, const QString &why = {})

@@ -4,16 +4,16 @@
 #include "localisation/OwnMessages.h"
 #include "main_window/Form1.h"
 #include "main_window/Module3.h"
-#include "platform/Latin1.h"
-#include "platform/QtDialogs.h"
-#include "platform/QtPointerSource.h"
-#include "platform/QtSettingsStore.h"
-#include "platform/QtTrayIcon.h"
-#include "platform/QuitOnSignal.h"
-#include "platform/SingleInstance.h"
-#include "platform/SysInfoRegistry.h"
-#include "platform/SystemMonthNames.h"
-#include "platform/XdgRunKey.h"
+#include "platform/linux/QuitOnSignal.h"
+#include "platform/linux/SysInfoRegistry.h"
+#include "platform/linux/XdgRunKey.h"
+#include "platform/qt/Latin1.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtPointerSource.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtTrayIcon.h"
+#include "platform/qt/SingleInstance.h"
+#include "platform/qt/SystemMonthNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,9 +25,7 @@
 #include <cstdio>
 #include <exception>
 
-#ifndef Q_OS_WIN
 #include <csignal>
-#endif
 
 namespace {
 
@@ -74,11 +72,9 @@ void ApplyTestIdleLimits(Form1Services &services)
 
 int main(int argc, char *argv[])
 {
-#ifndef Q_OS_WIN
     // Past the file-size limit a write must fail with EFBIG, which the log store
     // reports, instead of the signal's default of ending the program unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
-#endif
     ZitklokApplication app(argc, argv);
     QApplication::setApplicationName("Sitclock");
     QApplication::setQuitOnLastWindowClosed(false);

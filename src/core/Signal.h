@@ -85,8 +85,6 @@ public:
         }
     }
 
-    std::size_t ListenerCount() const { return m_slots->size(); }
-
 private:
     std::shared_ptr<SlotList> m_slots = std::make_shared<SlotList>();
 };

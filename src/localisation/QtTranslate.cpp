@@ -1,14 +1,13 @@
 #include "localisation/QtTranslate.h"
 
 #include "localisation/Module2.h"
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QObject>
-#include <QVariant>
 #include <QWidget>
 
 namespace {
@@ -26,13 +25,9 @@ public:
         return zk::FromQt(m_object->objectName());
     }
 
-    std::optional<std::string> Key() const override
-    {
-        const QVariant key = m_object->property("zkKey");
-        if (!key.isValid())
-            return std::nullopt;
-        return zk::FromQt(key.toString());
-    }
+    // Windows and their controls are labelled by object name alone: no Qt object
+    // carries a text key, so SetText is never asked for.
+    std::optional<std::string> Key() const override { return std::nullopt; }
 
     void SetCaption(const std::string &caption) override
     {
@@ -53,10 +48,7 @@ public:
         }
     }
 
-    void SetText(const std::string &text) override
-    {
-        m_object->setProperty("text", zk::ToQt(text));
-    }
+    void SetText(const std::string &) override {}
 
 private:
     QObject *m_object;

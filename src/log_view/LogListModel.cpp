@@ -1,6 +1,6 @@
 #include "log_view/LogListModel.h"
 
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 
 #include <QColor>
 

@@ -1,7 +1,7 @@
 #include "log_view/UpdateComboFilter.h"
 
 #include "log_view/FilterSelection.h"
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

@@ -71,20 +71,8 @@ void UnregisterAutoStart(zk::RunKey &runKey)
     SetKeyValue(runKey, kRunKeyPath, kRunValueName, std::string(), REG_SZ, kHKeyLocalMachine);
 }
 
-CommandStyle NativeCommandStyle()
+std::string ProgramCommand(const std::string &folder, const std::string &name)
 {
-#ifdef _WIN32
-    return CommandStyle::Windows;
-#else
-    return CommandStyle::Posix;
-#endif
-}
-
-std::string ProgramCommand(const std::string &folder, const std::string &name,
-                           CommandStyle style)
-{
-    if (style == CommandStyle::Windows)
-        return folder + "\\" + name + ".exe";
     if (!folder.empty() && folder.back() == '/')
         return folder + name;
     return folder + "/" + name;

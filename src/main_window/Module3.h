@@ -11,7 +11,7 @@ class RunKey;
 // Writing of the one registry value the program owns: the Run value that
 // makes the computer start the program. Only HKEY_LOCAL_MACHINE's
 // "SOFTWARE\Microsoft\Windows\CurrentVersion\Run\" can be opened; it is the
-// platform's RunKey (the real Run key on Windows, an autostart entry elsewhere).
+// platform's RunKey (an autostart entry of the desktop session).
 // Every other key fails to open, and that write fails silently.
 namespace Module3 {
 
@@ -55,16 +55,8 @@ void SetKeyValue(zk::RunKey &runKey, const std::string &keyPath, const std::stri
 void RegisterAutoStart(zk::RunKey &runKey, const std::string &command);
 void UnregisterAutoStart(zk::RunKey &runKey);
 
-enum class CommandStyle { Windows, Posix };
-// The style of the system the program was built for.
-CommandStyle NativeCommandStyle();
-
-// The command that starts this program. Windows: folder, "\", the program
-// file's name without extension and ".exe", joined as they stand (a folder at
-// the root of a drive gives a doubled separator). Posix: the executable's
-// absolute path, folder + "/" + file name (no separator doubled); the name is
-// used as it is.
-std::string ProgramCommand(const std::string &folder, const std::string &name,
-                           CommandStyle style = NativeCommandStyle());
+// The command that starts this program: the executable's absolute path,
+// folder + "/" + file name (no separator doubled); the name is used as it is.
+std::string ProgramCommand(const std::string &folder, const std::string &name);
 
 } // namespace Module3

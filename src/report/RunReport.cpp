@@ -2,8 +2,8 @@
 
 #include "activity_log/clsActionsDbase.h"
 #include "platform/Clock.h"
-#include "platform/Latin1.h"
-#include "platform/QtSettingsStore.h"
+#include "platform/qt/Latin1.h"
+#include "platform/qt/QtSettingsStore.h"
 #include "report/DailyTotals.h"
 #include "report/ReadOnlySettings.h"
 #include "report/ReportLog.h"

@@ -1,6 +1,6 @@
 #include "report/WeekChart.h"
 
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 #include "report/ReportText.h"
 
 #include <QFontMetrics>

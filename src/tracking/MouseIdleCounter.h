@@ -40,7 +40,6 @@ public:
     void LateLookSeconds(std::int32_t seconds) { m_looks.SleepSeconds(seconds); }
 
     std::int32_t IdleCounter() const { return m_idle; }
-    zk::PointerPosition LastPosition() const { return m_last; }
 
     // In this order at a look that finds the pointer moved.
     zk::Signal<std::int32_t &> Idle;

@@ -7,8 +7,6 @@ const char *const kNotice
     = "Auto Stop werkt niet: Zitklok kan in deze sessie niet zien of de computer gebruikt wordt.";
 } // namespace
 
-std::string PointerUnseenNoticeNL() { return TranslateTextNL(kNotice); }
-
 std::string PointerUnseenNoticeENG() { return TranslateTextENG(kNotice); }
 
 std::string PointerUnseenNotice() { return TranslateText(kNotice); }

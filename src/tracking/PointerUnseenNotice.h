@@ -8,5 +8,4 @@
 // status bar. In the current language of gLanguageChange; empty for a code
 // other than "NL" and "ENG", as message texts are.
 std::string PointerUnseenNotice();
-std::string PointerUnseenNoticeNL();
 std::string PointerUnseenNoticeENG();

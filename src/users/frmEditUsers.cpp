@@ -4,8 +4,8 @@
 #include "localisation/OwnMessages.h"
 #include "localisation/QtTranslate.h"
 #include "platform/Dialogs.h"
-#include "platform/Latin1.h"
 #include "platform/SettingsStore.h"
+#include "platform/qt/Latin1.h"
 #include "users/WrappingButton.h"
 #include "users/clsUsers.h"
 

@@ -3,7 +3,7 @@
 #include "localisation/OwnMessages.h"
 #include "localisation/QtTranslate.h"
 #include "platform/Dialogs.h"
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 #include "users/clsUsers.h"
 #include "users/frmEditUsers.h"
 

@@ -1,3 +1,4 @@
+#include "Version.h"
 #include "about/frmAbout.h"
 #include "localisation/gclsLanguageChange.h"
 #include "platform/Registry.h"
@@ -48,10 +49,13 @@ TEST(AboutWindow, FindsSystemInformationInOrderAndSpeaksTheLanguage)
     }
     EXPECT_EQ(dialogs.calls.at(0).text + "|" + dialogs.calls.at(0).title,
               "System Information Is Unavailable At This Time|Sitclock");
+    const std::string version = zk::kVersionText;
     for (const auto &[language, texts] :
-         {std::pair{"ENG", "About Sitclock|Version 3.2"}, {"NL", "Over Zitklok|Versie 3.2"}}) {
+         {std::pair{"ENG", "About Sitclock|Version " + version},
+          {"NL", "Over Zitklok|Versie " + version}}) {
         gLanguageChange().Change(language);
-        EXPECT_EQ(w.windowTitle() + "|" + w.findChild<QLabel *>("lblVersion")->text(), texts);
+        EXPECT_EQ(w.windowTitle() + "|" + w.findChild<QLabel *>("lblVersion")->text(),
+                  QString::fromStdString(texts));
     }
     EXPECT_TRUE(w.findChild<QPushButton *>("cmdOK")->isDefault()); // before focus may decide
     ResetLanguageChangeForTests();

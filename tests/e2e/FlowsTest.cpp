@@ -112,7 +112,7 @@ TEST_F(Flows, LanguageSwitchedToDutchStaysAfterARestart)
     const Window main = OpenMainWindow();
     s.Click(main, 20, 9); // the menu bar's first menu, then mnuLanguage's first item: Dutch
     s.Xdotool({"key", "--delay", "30", "Right", "Right", "Right", "Return"});
-    s.WaitForWindow("^Zitklok versie 3\\.2$");
+    s.WaitForWindow("^Zitklok versie " + kVersionPattern + "$");
     s.WaitForWindow("^Wie gaat bezig\\?$"); // the open start window follows
     s.Click(main, 20, 9); // mnuFile, mnuExit
     s.Xdotool({"key", "--delay", "30", "Down", "Return"});

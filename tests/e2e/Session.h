@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Version.h"
 #include "support/LogBytes.h"
 #include "support/TempDir.h"
 
@@ -22,7 +23,10 @@ using namespace std::chrono_literals;
 using Window = unsigned long; // an X window id as xdotool prints it
 
 inline const std::string kStartTitle = "^Who is starting\\?$";
-inline const std::string kMainTitle = "^Sitclock version 3\\.2$";
+// The build's version as a title shows it, its dot matched as a dot.
+inline const std::string kVersionPattern
+    = std::to_string(kVersionMajor) + "\\." + std::to_string(kVersionMinor);
+inline const std::string kMainTitle = "^Sitclock version " + kVersionPattern + "$";
 
 // The real program on xvfb-run's display, driven as a person does: a fresh home, zitklok copied
 // to a folder of its own where its log lives, trayer as the tray. A wait that runs out throws,

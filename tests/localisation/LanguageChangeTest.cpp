@@ -1,3 +1,4 @@
+#include "Version.h"
 #include "localisation/LanguageListener.h"
 #include "localisation/gclsLanguageChange.h"
 
@@ -22,9 +23,10 @@ TEST_F(Language, TheStoredCodeChoosesTheTables)
 {
     EXPECT_EQ(gLanguageChange().GetLanguage(), "ENG");
     EXPECT_EQ(Stored(), "absent"); // the default is not written back
-    const char *rows[][4] = {
-        {"ENG", "Sitclock version 3.2", "All", "Start Time"},
-        {"NL", "Zitklok versie 3.2", "Alles", "Start tijd"},
+    const std::string version = zk::kVersionText;
+    const std::string rows[][4] = {
+        {"ENG", "Sitclock version " + version, "All", "Start Time"},
+        {"NL", "Zitklok versie " + version, "Alles", "Start tijd"},
         {"Nl", "initial caption", "", "initial text"},
         {"eng", "initial caption", "", "initial text"},
         {"NL ", "initial caption", "", "initial text"},

@@ -1,7 +1,7 @@
 #include "Form1Fixture.h"
 
 #include "main_window/EventLoopGuard.h"
-#include "platform/SingleInstance.h"
+#include "platform/qt/SingleInstance.h"
 
 #include <QComboBox>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "platform/QtSettingsStore.h"
+#include "platform/qt/QtSettingsStore.h"
 #include "support/LogBytes.h"
 #include "support/TempDir.h"
 

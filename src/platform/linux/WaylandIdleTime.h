@@ -3,7 +3,6 @@
 #include "platform/IdleTimeSource.h"
 
 #include <memory>
-#include <string>
 
 namespace zk {
 
@@ -28,8 +27,6 @@ public:
     WaylandIdleTime &operator=(const WaylandIdleTime &) = delete;
 
     std::optional<std::uint64_t> IdleMilliseconds() override;
-    // "ext-idle-notify", "kwin-idle", or empty when nothing answers.
-    std::string Protocol() const;
 
     struct Connection;
 

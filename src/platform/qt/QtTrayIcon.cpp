@@ -1,6 +1,6 @@
-#include "platform/QtTrayIcon.h"
+#include "platform/qt/QtTrayIcon.h"
 
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>

@@ -1,6 +1,6 @@
-#include "platform/SystemMonthNames.h"
+#include "platform/qt/SystemMonthNames.h"
 
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 
 #include <QLocale>
 

@@ -10,7 +10,7 @@ namespace zk {
 // stop (SIGTERM at log-out or shutdown, SIGINT, SIGHUP), as the exit menu
 // item does, instead of the signal's default of ending it mid-step. The log
 // needs nothing at exit: every record is on disk when its write returns.
-// One per program; on Windows it does nothing.
+// One per program.
 class QuitOnSignal : public QObject
 {
     Q_OBJECT

@@ -1,6 +1,6 @@
-#include "platform/XdgRunKey.h"
+#include "platform/linux/XdgRunKey.h"
 
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 
 #include <QCoreApplication>
 #include <QDir>

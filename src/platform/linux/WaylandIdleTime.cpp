@@ -1,4 +1,4 @@
-#include "platform/WaylandIdleTime.h"
+#include "platform/linux/WaylandIdleTime.h"
 
 #include "ext-idle-notify-v1-client-protocol.h"
 #include "idle-client-protocol.h"
@@ -149,15 +149,6 @@ std::optional<std::uint64_t> WaylandIdleTime::IdleMilliseconds()
     if (!d->idle)
         return 0;
     return static_cast<std::uint64_t>(d->steady.elapsed() - d->idledAt) + kNotifyAfterMs;
-}
-
-std::string WaylandIdleTime::Protocol() const
-{
-    if (d->notification)
-        return "ext-idle-notify";
-    if (d->kwinTimeout)
-        return "kwin-idle";
-    return {};
 }
 
 } // namespace zk

@@ -1,6 +1,6 @@
-#include "platform/SysInfoRegistry.h"
+#include "platform/linux/SysInfoRegistry.h"
 
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 
 #include <QStandardPaths>
 

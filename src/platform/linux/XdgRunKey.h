@@ -25,7 +25,6 @@ public:
     void Write(const std::string &valueName, const std::string &data) override;
 
     std::string EntryPath(const std::string &valueName) const; // UTF-8
-    const std::string &AutostartFolder() const { return m_folder; }
 
     // The Exec value, escaped as the entry holds it, that starts program (UTF-8).
     static std::string ExecArgument(const std::string &program);

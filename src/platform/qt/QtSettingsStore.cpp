@@ -1,6 +1,6 @@
-#include "platform/QtSettingsStore.h"
+#include "platform/qt/QtSettingsStore.h"
 
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,9 +16,7 @@
 #include <memory>
 #include <system_error>
 
-#ifndef Q_OS_WIN
 #include <unistd.h>
-#endif
 
 namespace zk {
 namespace {
@@ -36,12 +34,10 @@ std::string WriteFailureReason(const QString &file)
     std::filesystem::create_directories(path.parent_path(), ec);
     if (ec)
         return "cannot create its folder: " + ec.message();
-#ifndef Q_OS_WIN
     if (::access(path.parent_path().c_str(), W_OK) != 0)
         return std::string("its folder is not writable: ") + std::strerror(errno);
     if (std::filesystem::exists(path, ec) && ::access(path.c_str(), W_OK) != 0)
         return std::string("the file is not writable: ") + std::strerror(errno);
-#endif
     return "the file could not be written (disk full or no permission)";
 }
 
@@ -82,11 +78,7 @@ static std::unique_ptr<QSettings> Open(const QString &folder, const std::string 
                                                QStringLiteral(".ini"),
                                            QSettings::IniFormat);
     }
-#ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, app, app);
-#else
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, app, app);
-#endif
 }
 
 QString QtSettingsStore::Location(const std::string &application) const

@@ -1,6 +1,6 @@
-#include "platform/QtDialogs.h"
+#include "platform/qt/QtDialogs.h"
 
-#include "platform/Latin1.h"
+#include "platform/qt/Latin1.h"
 
 #include <QInputDialog>
 #include <QMessageBox>

@@ -1,17 +1,14 @@
-#include "platform/QuitOnSignal.h"
+#include "platform/linux/QuitOnSignal.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
-#ifndef Q_OS_WIN
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
-#endif
 
 namespace zk {
 
-#ifndef Q_OS_WIN
 namespace {
 
 // A handler may only do async-signal-safe work: it writes one byte to a
@@ -26,11 +23,9 @@ extern "C" void WakeEventLoop(int)
 }
 
 } // namespace
-#endif
 
 QuitOnSignal::QuitOnSignal(QObject *parent) : QObject(parent)
 {
-#ifndef Q_OS_WIN
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, gSignalSocket) != 0)
         return;
     m_notifier = new QSocketNotifier(gSignalSocket[1], QSocketNotifier::Read, this);
@@ -41,12 +36,10 @@ QuitOnSignal::QuitOnSignal(QObject *parent) : QObject(parent)
     action.sa_flags = SA_RESTART;
     for (int s : kSignals)
         ::sigaction(s, &action, nullptr);
-#endif
 }
 
 QuitOnSignal::~QuitOnSignal()
 {
-#ifndef Q_OS_WIN
     if (gSignalSocket[0] < 0)
         return;
     for (int s : kSignals)
@@ -55,15 +48,12 @@ QuitOnSignal::~QuitOnSignal()
     ::close(gSignalSocket[0]);
     ::close(gSignalSocket[1]);
     gSignalSocket[0] = gSignalSocket[1] = -1;
-#endif
 }
 
 void QuitOnSignal::OnSignal()
 {
-#ifndef Q_OS_WIN
     char byte = 0;
     [[maybe_unused]] const ssize_t got = ::read(gSignalSocket[1], &byte, 1);
-#endif
     QCoreApplication::exit(0);
 }
 

@@ -6,11 +6,10 @@
 
 namespace zk {
 
-// The settings in the user's own store, kept by QSettings. On Linux each
-// application has an INI file in the user's configuration folder
-// ($XDG_CONFIG_HOME or ~/.config), "Sitclock" in Sitclock/Sitclock.ini, with
-// each section as an INI group; on Windows the native per-user store. Values
-// are 8-bit text and come back exactly as written.
+// The settings in the user's own store, kept by QSettings: each application
+// has an INI file in the user's configuration folder ($XDG_CONFIG_HOME or
+// ~/.config), "Sitclock" in Sitclock/Sitclock.ini, with each section as an INI
+// group. Values are 8-bit text and come back exactly as written.
 class QtSettingsStore : public SettingsStore
 {
 public:
