@@ -1,9 +1,10 @@
-#include "report/DailyTotals.h"
-#include "report/ReportDay.h"
-#include "report/ReportLog.h"
 #include "report/ReportText.h"
 #include "report/RunReport.h"
-#include "report/WeekChart.h"
+#include "report/WeekChartFile.h"
+#include "totals/DailyTotals.h"
+#include "totals/LogVisitor.h"
+#include "totals/TotalsText.h"
+#include "week/WeekChart.h"
 #include "support/FakeClock.h"
 #include "support/FakeSettings.h"
 #include "support/LogBytes.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace zk::test;
+using namespace zk;
 using namespace zk::report;
 
 namespace {
@@ -61,7 +63,7 @@ TEST(ReportTexts, KnownAnswers)
         {-3700, "-1:01"}, {36000, "10:00"}, {360000, "100:00"}};
     for (const auto &[seconds, text] : hours)
         EXPECT_EQ(HoursMinutes(seconds), text) << seconds;
-    const std::pair<DateTimeGroup, const char *> times[] = {
+    const std::pair<LocalDateTime, const char *> times[] = {
         {{2026, 12, 7, 9, 5, 3}, "2026-12-07 09:05:03"},
         {{0, 12, 7, 9, 5, 3}, "-"},
         {{2026, 13, -5, 99, 0, 7}, "2026-13--5 99:00:07"},
@@ -85,17 +87,17 @@ TEST(ReportTexts, KnownAnswers)
     EXPECT_EQ(UserHeading(""), "(no name)");
 }
 
-TEST(ReportDays, ParseTakesRealDaysOnly)
+TEST(CalendarDays, ParseTakesRealDaysOnly)
 {
-    const std::pair<const char *, std::optional<ReportDay>> rows[] = {
-        {"2026-12-07", ReportDay{2026, 12, 7}}, {"0001-01-01", ReportDay{1, 1, 1}},
-        {"2024-02-29", ReportDay{2024, 2, 29}}, {"2100-02-29", ReportDay{2100, 2, 29}},
+    const std::pair<const char *, std::optional<CalendarDay>> rows[] = {
+        {"2026-12-07", CalendarDay{2026, 12, 7}}, {"0001-01-01", CalendarDay{1, 1, 1}},
+        {"2024-02-29", CalendarDay{2024, 2, 29}}, {"2100-02-29", CalendarDay{2100, 2, 29}},
         {"2026-02-30", {}}, {"2026-13-01", {}}, {"2026-00-01", {}}, {"0000-01-01", {}},
         {"7-12-2026", {}},  {"2026-12-7", {}},  {"2026/12/07", {}}, {"2026-12/07", {}},
         {"2026-1a-07", {}}, {"2026-12-0:", {}}, {"2O26-12-07", {}}, {"2026-12-07 ", {}}};
     for (const auto &[text, day] : rows)
-        EXPECT_EQ(ReportDay::Parse(text), day) << text;
-    const std::pair<ReportDay, int> weekdays[] = {
+        EXPECT_EQ(CalendarDay::Parse(text), day) << text;
+    const std::pair<CalendarDay, int> weekdays[] = {
         {{2026, 12, 7}, 1}, {{2026, 12, 13}, 7}, {{2001, 1, 1}, 1}, {{1999, 12, 31}, 5}};
     for (const auto &[day, weekday] : weekdays) {
         EXPECT_EQ(day.DayInWeek(), weekday) << day.ToText();
@@ -187,12 +189,12 @@ TEST_F(Report, BadUsageMissingFilesAndHelp)
 TEST_F(Report, AWeekChartOfTheChosenWeek)
 {
     WriteFileBytes(path, kWeek);
-    const ReportDay wednesday{2026, 12, 9};
-    const DailyTotals totals(ReportLog::Read(path).records, {"Jan", "Piet"},
+    const CalendarDay wednesday{2026, 12, 9};
+    const DailyTotals totals(LogVisitor::Read(path), {"Jan", "Piet"},
                              wednesday.MondayOfWeek(), wednesday.MondayOfWeek().Plus(6));
     const WeekChart chart(totals, wednesday);
-    EXPECT_EQ(chart.Days().front(), (ReportDay{2026, 12, 7}));
-    EXPECT_EQ(chart.Days().back(), (ReportDay{2026, 12, 13}));
+    EXPECT_EQ(chart.Days().front(), (CalendarDay{2026, 12, 7}));
+    EXPECT_EQ(chart.Days().back(), (CalendarDay{2026, 12, 13}));
     EXPECT_EQ(chart.Seconds(0, 1), 7200);
     EXPECT_EQ(chart.Seconds(1, 1), 1800);
     EXPECT_EQ(Run({"chart", "--week", "2026-12-09", "--output", "DIR/w.png", "LOG"}).code, 0);

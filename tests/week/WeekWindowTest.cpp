@@ -1,6 +1,6 @@
 // The week overview opened from the main window over a log laid out by hand.
 #include "main_window/Form1Fixture.h"
-#include "report/WeekChart.h"
+#include "week/WeekChart.h"
 #include "week/WeekChartView.h"
 #include "week/frmWeek.h"
 
@@ -9,7 +9,7 @@
 namespace zk::test {
 namespace {
 
-using zk::report::ReportDay;
+using zk::CalendarDay;
 
 class WeekWindowTest : public Form1Fixture
 {
@@ -47,7 +47,7 @@ protected:
 TEST_F(WeekWindowTest, ShowsEachUsersDaysAsTheReportCountsThemAndStepsByButtonsAndKeys)
 {
     ASSERT_EQ(week->Chart()->Users(), QStringList({"Jan", "Jansen", "Piet"}));
-    const std::tuple<ReportDay, int, int, int> days[] = { // Monday, user, day, seconds
+    const std::tuple<CalendarDay, int, int, int> days[] = { // Monday, user, day, seconds
         {{2026, 11, 30}, 0, 6, 3600}, {{2026, 12, 14}, 2, 0, 2700},
         {{2026, 12, 7}, 0, 1, 7200}, // "Jan" begins "Jansen: homework"
         {{2026, 12, 7}, 1, 1, 7200}, // across midnight: whole, on the day it ended
@@ -75,10 +75,10 @@ TEST_F(WeekWindowTest, ShowsEachUsersDaysAsTheReportCountsThemAndStepsByButtonsA
     // A second menu click brings the open window forward as it is; Escape closes.
     WeekButton("btnNextWeek")->click();
     OpenWeek();
-    EXPECT_EQ(week->Monday(), (ReportDay{2026, 12, 14}));
+    EXPECT_EQ(week->Monday(), (CalendarDay{2026, 12, 14}));
     QTest::keyClick(week, Qt::Key_Escape);
     OpenWeek();
-    EXPECT_EQ(week->Monday(), (ReportDay{2026, 12, 7}));
+    EXPECT_EQ(week->Monday(), (CalendarDay{2026, 12, 7}));
 }
 
 TEST_F(WeekWindowTest, FollowsTheRunningStretchNewUsersAndTheLanguage)
