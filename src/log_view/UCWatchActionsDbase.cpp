@@ -170,6 +170,7 @@ void UCWatchActionsDbase::FillList(clsActionsDbase &store)
         StoreCursorGuard cursor(store);
         const std::int16_t n = zk::CheckedToInt16(store.RecordCount());
         m_model->Reserve(n);
+        m_todayTotal->ForgetAll();
         for (std::int32_t i = 1; i <= n; ++i) {
             store.RecordNr(i);
             // The cursor has just read record i and nothing changed it, so

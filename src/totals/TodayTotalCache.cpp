@@ -11,7 +11,7 @@ TodayTotalCache::TodayTotalCache(clsActionsDbase &store)
     : m_store(store)
 {
     m_change = store.Change.Connect([this] { Forget(m_store.RecordNr()); });
-    m_opened = store.Opened.Connect([this] { m_summaries.clear(); });
+    m_opened = store.Opened.Connect([this] { ForgetAll(); });
 }
 
 void TodayTotalCache::Forget(std::int32_t nr)

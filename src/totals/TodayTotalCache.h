@@ -36,6 +36,8 @@ public:
     // Takes what the count needs of the record under the cursor, number nr,
     // whose description the caller has just read (the log list's rebuild).
     void Note(std::int32_t nr, std::string description);
+    // Forgets every record, as when the file was rewritten behind the store's back.
+    void ForgetAll() { m_summaries.clear(); }
 
 private:
     struct Summary

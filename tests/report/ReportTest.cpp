@@ -3,7 +3,6 @@
 #include "report/WeekChartFile.h"
 #include "totals/DailyTotals.h"
 #include "totals/LogVisitor.h"
-#include "totals/TotalsText.h"
 #include "week/WeekChart.h"
 #include "support/FakeClock.h"
 #include "support/FakeSettings.h"
@@ -58,11 +57,6 @@ const std::string kWeek = Bytes({
 
 TEST(ReportTexts, KnownAnswers)
 {
-    const std::pair<std::int64_t, const char *> hours[] = {
-        {0, "0:00"}, {59, "0:00"}, {-59, "0:00"}, {-60, "-0:01"}, {7500, "2:05"},
-        {-3700, "-1:01"}, {36000, "10:00"}, {360000, "100:00"}};
-    for (const auto &[seconds, text] : hours)
-        EXPECT_EQ(HoursMinutes(seconds), text) << seconds;
     const std::pair<LocalDateTime, const char *> times[] = {
         {{2026, 12, 7, 9, 5, 3}, "2026-12-07 09:05:03"},
         {{0, 12, 7, 9, 5, 3}, "-"},
@@ -84,25 +78,6 @@ TEST(ReportTexts, KnownAnswers)
         {"Kees\\, sr,a\\\\b", {"Kees, sr", "a\\b"}}, {"a\\b\\", {"a\\b\\"}}};
     for (const auto &[argument, list] : names)
         EXPECT_EQ(ParseUserNames(argument), list) << argument;
-    EXPECT_EQ(UserHeading(""), "(no name)");
-}
-
-TEST(CalendarDays, ParseTakesRealDaysOnly)
-{
-    const std::pair<const char *, std::optional<CalendarDay>> rows[] = {
-        {"2026-12-07", CalendarDay{2026, 12, 7}}, {"0001-01-01", CalendarDay{1, 1, 1}},
-        {"2024-02-29", CalendarDay{2024, 2, 29}}, {"2100-02-29", CalendarDay{2100, 2, 29}},
-        {"2026-02-30", {}}, {"2026-13-01", {}}, {"2026-00-01", {}}, {"0000-01-01", {}},
-        {"7-12-2026", {}},  {"2026-12-7", {}},  {"2026/12/07", {}}, {"2026-12/07", {}},
-        {"2026-1a-07", {}}, {"2026-12-0:", {}}, {"2O26-12-07", {}}, {"2026-12-07 ", {}}};
-    for (const auto &[text, day] : rows)
-        EXPECT_EQ(CalendarDay::Parse(text), day) << text;
-    const std::pair<CalendarDay, int> weekdays[] = {
-        {{2026, 12, 7}, 1}, {{2026, 12, 13}, 7}, {{2001, 1, 1}, 1}, {{1999, 12, 31}, 5}};
-    for (const auto &[day, weekday] : weekdays) {
-        EXPECT_EQ(day.DayInWeek(), weekday) << day.ToText();
-        EXPECT_EQ(day.MondayOfWeek().Plus(weekday - 1), day);
-    }
 }
 
 TEST_F(Report, ListShowsEveryRecordAsTheStoreReadsIt)

@@ -70,9 +70,10 @@ TEST_F(Stretches, StartsAndStopsWriteTheRecords)
 TEST_F(Stretches, TheMinuteTickWritesTheEndTheTooltipAndTheAlarm)
 {
     actions.CloseFile();
-    WriteFileBytes(path, Bytes({{{2026, 12, 5, 8, 0, 0}, {2026, 12, 5, 9, 0, 0}, "Anna"},
-                                {{2026, 12, 6, 7, 0, 0}, {2026, 12, 6, 7, 20, 0}, "Annabel"},
-                                {{2026, 12, 6, 8, 0, 0}, {2026, 12, 6, 8, 10, 0}, "Anna"}}));
+    using zk::test::Bytes;
+    zk::test::WriteFileBytes(path, Bytes({{{2026, 12, 5, 8, 0, 0}, {2026, 12, 5, 9, 0, 0}, "Anna"},
+                                          {{2026, 12, 6, 7, 0, 0}, {2026, 12, 6, 7, 20, 0}, "Annabel"},
+                                          {{2026, 12, 6, 8, 0, 0}, {2026, 12, 6, 8, 10, 0}, "Anna"}}));
     actions.OpenFile(path);
     ctl.Timer1_Tick(); // nothing runs: nothing is written
     ctl.NewRecord("Bert", false);
