@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <optional>
 
 namespace zk::report {
 

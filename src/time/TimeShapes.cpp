@@ -2,7 +2,6 @@
 
 #include "time/clsTimePoint.h"
 
-#include <algorithm>
 #include <chrono>
 
 namespace zk {
@@ -15,7 +14,6 @@ using namespace std::chrono;
 // (16 bits) in range whatever a damaged record holds.
 constexpr std::int64_t kCycleYears = 400;
 constexpr std::int64_t kCycleDays = 146097;
-constexpr std::int64_t kFieldLimit = 1'000'000'000;
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
 {
@@ -48,14 +46,12 @@ void SetTimePoint(clsTimePoint &t, const LocalDateTime &value)
 
 std::int64_t ClockSeconds(const LocalDateTime &t)
 {
-    // Record fields are 32-bit values that nobody range-checks; keep the
-    // arithmetic far inside 64 bits whatever they hold.
-    const auto clamped = [](std::int64_t v) { return std::clamp(v, -kFieldLimit, kFieldLimit); };
-    const std::int64_t m0 = clamped(t.month) - 1;
+    // Record fields are 32-bit values that nobody range-checks: in 64 bits
+    // any of them gives an exact number of seconds.
+    const std::int64_t m0 = std::int64_t{t.month} - 1;
     const std::int64_t carry = FloorDiv(m0, 12);
-    const std::int64_t days =
-        DaysOfMonthStart(clamped(t.year) + carry, m0 - carry * 12 + 1) + clamped(t.day) - 1;
-    return days * 86400 + clamped(t.hour) * 3600 + clamped(t.minute) * 60 + clamped(t.second);
+    const std::int64_t days = DaysOfMonthStart(t.year + carry, m0 - carry * 12 + 1) + t.day - 1;
+    return days * 86400 + std::int64_t{t.hour} * 3600 + std::int64_t{t.minute} * 60 + t.second;
 }
 
 std::int64_t ClockSeconds(const clsTimePoint &t)

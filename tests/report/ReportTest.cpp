@@ -1,9 +1,6 @@
 #include "report/ReportText.h"
 #include "report/RunReport.h"
 #include "report/WeekChartFile.h"
-#include "totals/DailyTotals.h"
-#include "totals/LogVisitor.h"
-#include "week/WeekChart.h"
 #include "support/FakeClock.h"
 #include "support/FakeSettings.h"
 #include "support/LogBytes.h"
@@ -164,14 +161,6 @@ TEST_F(Report, BadUsageMissingFilesAndHelp)
 TEST_F(Report, AWeekChartOfTheChosenWeek)
 {
     WriteFileBytes(path, kWeek);
-    const CalendarDay wednesday{2026, 12, 9};
-    const DailyTotals totals(LogVisitor::Read(path), {"Jan", "Piet"},
-                             wednesday.MondayOfWeek(), wednesday.MondayOfWeek().Plus(6));
-    const WeekChart chart(totals, wednesday);
-    EXPECT_EQ(chart.Days().front(), (CalendarDay{2026, 12, 7}));
-    EXPECT_EQ(chart.Days().back(), (CalendarDay{2026, 12, 13}));
-    EXPECT_EQ(chart.Seconds(0, 1), 7200);
-    EXPECT_EQ(chart.Seconds(1, 1), 1800);
     EXPECT_EQ(Run({"chart", "--week", "2026-12-09", "--output", "DIR/w.png", "LOG"}).code, 0);
     EXPECT_EQ(QImage(QString::fromStdString(dir.File("w.png"))).size(), QSize(800, 450));
     FakeClock clock({2027, 3, 3, 12, 0, 0}); // this week by default
