@@ -1,5 +1,6 @@
 #include "report/ReportText.h"
 
+#include "time/OverflowError.h"
 #include "totals/TotalsText.h"
 
 #include <algorithm>
@@ -51,6 +52,17 @@ void AppendSigned(std::string &out, std::int64_t value)
 void AppendDay(std::string &out, const CalendarDay &day)
 {
     out += day.ToText();
+}
+
+// The Monday after the week starting on `monday`; after the last week a day
+// can be in, a day after every real one, so that the last week still ends.
+CalendarDay FollowingMonday(const CalendarDay &monday)
+{
+    try {
+        return monday.Plus(7);
+    } catch (const OverflowError &) {
+        return {32768, 1, 1};
+    }
 }
 
 std::string Padded(std::int32_t value, int width)
@@ -121,7 +133,7 @@ void WriteTotalsTable(const DailyTotals &totals, const TextSink &sink)
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (!(rows[i].day < nextMonday)) {
             monday = rows[i].day.MondayOfWeek();
-            nextMonday = monday.Plus(7);
+            nextMonday = FollowingMonday(monday);
         }
         for (std::size_t c = 0; c < columns; ++c) {
             week[c] += cell(rows[i], c);

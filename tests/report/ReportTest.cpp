@@ -1,6 +1,7 @@
 #include "report/ReportText.h"
 #include "report/RunReport.h"
 #include "report/WeekChartFile.h"
+#include "totals/DailyTotals.h"
 #include "support/FakeClock.h"
 #include "support/FakeSettings.h"
 #include "support/LogBytes.h"
@@ -75,6 +76,10 @@ TEST(ReportTexts, KnownAnswers)
         {"Kees\\, sr,a\\\\b", {"Kees, sr", "a\\b"}}, {"a\\b\\", {"a\\b\\"}}};
     for (const auto &[argument, list] : names)
         EXPECT_EQ(ParseUserNames(argument), list) << argument;
+    const DailyTotals lastDay({LogEntry{.nr = 1, .start = {}, .end = {32767, 12, 31, 0, 0, 0},
+                                        .elapsed = 60, .description = "Jan"}},
+                              {"Jan"});
+    EXPECT_NE(TotalsTable(lastDay).find("Week 32767-12-25  0:01"), std::string::npos);
 }
 
 TEST_F(Report, ListShowsEveryRecordAsTheStoreReadsIt)
