@@ -2,10 +2,10 @@
 #include "FullLog.h"
 #include "OffscreenMain.h"
 
-#include "report/DailyTotals.h"
-#include "report/ReportLog.h"
 #include "report/ReportText.h"
-#include "report/WeekChart.h"
+#include "totals/DailyTotals.h"
+#include "totals/LogVisitor.h"
+#include "week/WeekChart.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -35,7 +35,7 @@ const std::vector<std::string> kUsers{"Anna", "Piet", "Kees"};
 void BM_ReadLog(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(zk::report::ReportLog::Read(FullLog()));
+        benchmark::DoNotOptimize(zk::LogVisitor::Read(FullLog()));
 }
 BENCHMARK(BM_ReadLog)->Unit(benchmark::kMillisecond);
 
@@ -43,8 +43,8 @@ BENCHMARK(BM_ReadLog)->Unit(benchmark::kMillisecond);
 void BM_TotalsTable(benchmark::State &state)
 {
     for (auto _ : state) {
-        zk::report::DailyTotals totals(kUsers);
-        zk::report::ReportLog::Visit(FullLog(), [&](const auto &r) { totals.Add(r); });
+        zk::DailyTotals totals(kUsers);
+        zk::LogVisitor::File(FullLog(), [&](const auto &r) { totals.Add(r); });
         benchmark::DoNotOptimize(zk::report::TotalsTable(totals));
     }
 }
@@ -53,8 +53,8 @@ BENCHMARK(BM_TotalsTable)->Unit(benchmark::kMillisecond);
 void BM_TotalsCsv(benchmark::State &state)
 {
     for (auto _ : state) {
-        zk::report::DailyTotals totals(kUsers);
-        zk::report::ReportLog::Visit(FullLog(), [&](const auto &r) { totals.Add(r); });
+        zk::DailyTotals totals(kUsers);
+        zk::LogVisitor::File(FullLog(), [&](const auto &r) { totals.Add(r); });
         benchmark::DoNotOptimize(zk::report::TotalsCsv(totals));
     }
 }
@@ -62,12 +62,12 @@ BENCHMARK(BM_TotalsCsv)->Unit(benchmark::kMillisecond);
 
 void BM_ChartPng(benchmark::State &state)
 {
-    const zk::report::ReportDay day{2026, 6, 10};
+    const zk::CalendarDay day{2026, 6, 10};
     for (auto _ : state) {
-        zk::report::DailyTotals totals(kUsers, day.MondayOfWeek(), day.MondayOfWeek().Plus(6));
-        zk::report::ReportLog::Visit(FullLog(), [&](const auto &r) { totals.Add(r); });
-        const zk::report::WeekChart chart(totals, day);
-        QImage image(zk::report::WeekChart::kWidth, zk::report::WeekChart::kHeight,
+        zk::DailyTotals totals(kUsers, day.MondayOfWeek(), day.MondayOfWeek().Plus(6));
+        zk::LogVisitor::File(FullLog(), [&](const auto &r) { totals.Add(r); });
+        const zk::WeekChart chart(totals, day);
+        QImage image(zk::WeekChart::kWidth, zk::WeekChart::kHeight,
                      QImage::Format_ARGB32_Premultiplied);
         {
             QPainter painter(&image);

@@ -5,7 +5,7 @@
 
 #include "activity_log/clsActionsDbase.h"
 #include "platform/SettingsStore.h"
-#include "report/ReportDay.h"
+#include "time/CalendarDay.h"
 #include "users/clsUsers.h"
 #include "week/frmWeek.h"
 
@@ -26,7 +26,7 @@ void BM_WeekOverviewOnFullLog(benchmark::State &state)
     frmWeek week(actions, users);
     week.resize(820, 520);
     QImage image(week.size(), QImage::Format_ARGB32_Premultiplied);
-    const zk::report::ReportDay day{2026, 6, 10};
+    const zk::CalendarDay day{2026, 6, 10};
     for (auto _ : state) {
         week.ShowWeek(day);
         week.render(&image);

@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "time/Module1.h"
 #include "time/OverflowError.h"
+#include "time/TimeShapes.h"
 #include "time/clsTimePoint.h"
 
 #include <algorithm>
@@ -27,21 +28,16 @@ zk::FileError Failure(const std::string &what, const std::string &path, int erro
     return zk::FileError(what + " \"" + path + "\": " + Reason(error));
 }
 
-DateTimeGroup StartGroup(const ActionRecord &r)
+zk::LocalDateTime StartOf(const ActionRecord &r)
 {
     return {r.StartDateTimeYear, r.StartDateTimeMonth,  r.StartDateTimeDay,
             r.StartDateTimeHour, r.StartDateTimeMinute, r.StartDateTimeSeconds};
 }
 
-DateTimeGroup EndGroup(const ActionRecord &r)
+zk::LocalDateTime EndOf(const ActionRecord &r)
 {
     return {r.EndDateTimeYear, r.EndDateTimeMonth,  r.EndDateTimeDay,
             r.EndDateTimeHour, r.EndDateTimeMinute, r.EndDateTimeSeconds};
-}
-
-DateTimeGroup Group(const clsTimePoint &t)
-{
-    return {t.Year(), t.Month(), t.Day(), t.Hour(), t.Minute(), t.Seconds()};
 }
 
 std::string TrimTrailingSpaces(std::string s)
@@ -65,7 +61,6 @@ struct clsActionsDbase::Impl
     bool readOnly = false;
     ActionRecord record = Blank();
     bool recordChanged = false;
-    std::int16_t recordLength = 0;
     std::int16_t recordNr = 0;
 
     static ActionRecord Blank()
@@ -169,7 +164,6 @@ void clsActionsDbase::OpenReadOnly(const std::string &openfilename)
 void clsActionsDbase::Open(const std::string &openfilename, int flags, bool readOnly)
 {
     CloseFile();
-    m->recordLength = static_cast<std::int16_t>(kRecordLength);
     const int fd = ::open(openfilename.c_str(), flags, 0644);
     if (fd < 0)
         throw Failure("Cannot open the activity log", openfilename, errno);
@@ -292,88 +286,79 @@ std::int32_t clsActionsDbase::ElapsedSeconds() const
     if (StartDateTimeYear() == 0 || EndDateTimeYear() == 0)
         return 0;
     clsTimePoint s;
-    s.Year(StartDateTimeYear());
-    s.Month(StartDateTimeMonth());
-    s.Day(StartDateTimeDay());
-    s.Hour(StartDateTimeHour());
-    s.Minute(StartDateTimeMinute());
-    s.Seconds(StartDateTimeSeconds());
+    zk::SetTimePoint(s, StartDateTime());
     clsTimePoint e;
-    e.Year(EndDateTimeYear());
-    e.Month(EndDateTimeMonth());
-    e.Day(EndDateTimeDay());
-    e.Hour(EndDateTimeHour());
-    e.Minute(EndDateTimeMinute());
-    e.Seconds(EndDateTimeSeconds());
+    zk::SetTimePoint(e, EndDateTime());
     return s.GetSecondsDifference(e);
 }
 
 std::string clsActionsDbase::StartTimeAsString() const
 {
-    return GetRecordTimeAsString(StartGroup(m->record));
+    return GetRecordTimeAsString(StartDateTime());
 }
 
 std::string clsActionsDbase::EndTimeAsString() const
 {
-    return GetRecordTimeAsString(EndGroup(m->record));
+    return GetRecordTimeAsString(EndDateTime());
 }
 
 std::string clsActionsDbase::StartDateAndEndDateAsString() const
 {
     const ActionRecord &r = m->record;
-    const std::string start = GetRecordDayAsString(StartGroup(r));
+    const std::string start = GetRecordDayAsString(StartOf(r));
     if (r.StartDateTimeYear == r.EndDateTimeYear && r.StartDateTimeMonth == r.EndDateTimeMonth &&
         r.StartDateTimeDay == r.EndDateTimeDay)
         return start;
-    return start + " - " + GetRecordDayAsString(EndGroup(r));
+    return start + " - " + GetRecordDayAsString(EndOf(r));
 }
 
 void clsActionsDbase::SetStartTimeToNow()
 {
-    const zk::LocalDateTime now = zk::CurrentClock().Now();
-    SetStart({now.year, now.month, now.day, now.hour, now.minute, now.second});
+    SetStart(zk::CurrentClock().Now());
 }
 
 void clsActionsDbase::SetEndTimeToNow()
 {
-    const zk::LocalDateTime now = zk::CurrentClock().Now();
-    SetEnd({now.year, now.month, now.day, now.hour, now.minute, now.second});
+    SetEnd(zk::CurrentClock().Now());
 }
 
 void clsActionsDbase::AddToEndTime(std::int32_t sec)
 {
     clsTimePoint t;
-    t.SetDay(EndDateTimeYear(), EndDateTimeMonth(), EndDateTimeDay());
-    t.SetTime(EndDateTimeHour(), EndDateTimeMinute(), EndDateTimeSeconds());
+    zk::SetTimePoint(t, EndDateTime());
     t.Seconds(zk::CheckedAdd(t.Seconds(), sec));
     t.FixIt();
-    SetEnd(Group(t));
+    SetEnd(zk::ToLocalDateTime(t));
 }
 
-void clsActionsDbase::SetStartTimeToTimePoint(const clsTimePoint &tp) { SetStart(Group(tp)); }
+void clsActionsDbase::SetStartTimeToTimePoint(const clsTimePoint &tp) { SetStart(zk::ToLocalDateTime(tp)); }
 
-void clsActionsDbase::SetEndTimeToTimePoint(const clsTimePoint &tp) { SetEnd(Group(tp)); }
+void clsActionsDbase::SetEndTimeToTimePoint(const clsTimePoint &tp) { SetEnd(zk::ToLocalDateTime(tp)); }
 
 // Field by field through the sets, in the record's order: six notifications.
-void clsActionsDbase::SetStart(const DateTimeGroup &g)
+void clsActionsDbase::SetStart(const zk::LocalDateTime &g)
 {
-    StartDateTimeYear(g.Year);
-    StartDateTimeMonth(g.Month);
-    StartDateTimeDay(g.Day);
-    StartDateTimeHour(g.Hour);
-    StartDateTimeMinute(g.Minute);
-    StartDateTimeSeconds(g.Seconds);
+    StartDateTimeYear(g.year);
+    StartDateTimeMonth(g.month);
+    StartDateTimeDay(g.day);
+    StartDateTimeHour(g.hour);
+    StartDateTimeMinute(g.minute);
+    StartDateTimeSeconds(g.second);
 }
 
-void clsActionsDbase::SetEnd(const DateTimeGroup &g)
+void clsActionsDbase::SetEnd(const zk::LocalDateTime &g)
 {
-    EndDateTimeYear(g.Year);
-    EndDateTimeMonth(g.Month);
-    EndDateTimeDay(g.Day);
-    EndDateTimeHour(g.Hour);
-    EndDateTimeMinute(g.Minute);
-    EndDateTimeSeconds(g.Seconds);
+    EndDateTimeYear(g.year);
+    EndDateTimeMonth(g.month);
+    EndDateTimeDay(g.day);
+    EndDateTimeHour(g.hour);
+    EndDateTimeMinute(g.minute);
+    EndDateTimeSeconds(g.second);
 }
+
+zk::LocalDateTime clsActionsDbase::StartDateTime() const { return StartOf(m->record); }
+
+zk::LocalDateTime clsActionsDbase::EndDateTime() const { return EndOf(m->record); }
 
 const std::string &clsActionsDbase::FileName() const { return m->fileName; }
 

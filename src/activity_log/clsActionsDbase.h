@@ -2,7 +2,7 @@
 
 #include "activity_log/ActionRecord.h"
 #include "core/Signal.h"
-#include "time/Module1.h"
+#include "platform/Clock.h"
 
 #include <cstdint>
 #include <memory>
@@ -78,6 +78,10 @@ public:
     std::int32_t EndDateTimeSeconds() const;
     void EndDateTimeSeconds(std::int32_t v);
 
+    // The six start or end fields at once.
+    zk::LocalDateTime StartDateTime() const;
+    zk::LocalDateTime EndDateTime() const;
+
     bool ValidStartAndValidEndTime() const;
     std::int32_t ElapsedSeconds() const;
     std::string StartTimeAsString() const;
@@ -101,8 +105,8 @@ public:
 
 private:
     void Open(const std::string &openfilename, int flags, bool readOnly);
-    void SetStart(const DateTimeGroup &g);
-    void SetEnd(const DateTimeGroup &g);
+    void SetStart(const zk::LocalDateTime &g);
+    void SetEnd(const zk::LocalDateTime &g);
     bool RecordChanged() const;
     void RecordChanged(bool value);
 

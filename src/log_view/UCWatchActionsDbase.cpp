@@ -1,14 +1,15 @@
 #include "log_view/UCWatchActionsDbase.h"
 
+#include "activity_log/StoreCursorGuard.h"
 #include "activity_log/clsActionsDbase.h"
 #include "localisation/Module2.h"
 #include "localisation/gclsLanguageChange.h"
 #include "log_view/DescriptionEditorDelegate.h"
 #include "log_view/LogFilter.h"
 #include "log_view/LogListModel.h"
-#include "platform/Clock.h"
 #include "time/Module1.h"
 #include "time/OverflowError.h"
+#include "totals/TodayTotalCache.h"
 
 #include <QHeaderView>
 #include <QTreeView>
@@ -40,33 +41,6 @@ private:
     LogListModel &m_model;
     int m_column;
 };
-
-// Puts the store's cursor back on every way out of a read. A failure while
-// putting it back is reported only when nothing else failed first.
-template <typename Body>
-auto WithCursorKept(clsActionsDbase &store, Body body)
-{
-    const std::int32_t saved = store.RecordNr();
-    try {
-        if constexpr (std::is_void_v<decltype(body())>) {
-            body();
-            store.RecordNr(saved);
-        } else {
-            auto result = body();
-            store.RecordNr(saved);
-            return result;
-        }
-    } catch (...) {
-        if (store.RecordNr() != saved) {
-            try {
-                store.RecordNr(saved);
-            } catch (...) {
-                // The first failure is the one the caller hears of.
-            }
-        }
-        throw;
-    }
-}
 
 // Nothing for a language without duration words: the cell keeps what it shows.
 std::optional<std::string> DurationText(const clsActionsDbase &store)
@@ -140,9 +114,8 @@ UCWatchActionsDbase::UCWatchActionsDbase(QWidget *parent)
 UCWatchActionsDbase::~UCWatchActionsDbase() = default;
 
 void UCWatchActionsDbase::Constructor(clsActionsDbase &newActions, const std::string &newfilter,
-                                      clsUsers &newUsers)
+                                      clsUsers &)
 {
-    m_users = &newUsers;
     Attach(newActions);
     m_filter = newfilter;
     FillList(newActions);
@@ -162,7 +135,9 @@ void UCWatchActionsDbase::Attach(clsActionsDbase &store)
     if (actionsdbase == &store)
         return;
     actionsdbase = &store;
-    m_summaries.clear();
+    // Before the list's own listeners, so that a rebuild after Opened notes
+    // the records into a cache that has already forgotten the old file.
+    m_todayTotal = std::make_unique<zk::TodayTotalCache>(store);
     m_actionsdbaseChange = store.Change.Connect([this] { actionsdbase_Change(); });
     // Opened on another file (a full log replaced by a new one): read it anew.
     m_actionsdbaseOpened = store.Opened.Connect([this] {
@@ -174,10 +149,11 @@ void UCWatchActionsDbase::Attach(clsActionsDbase &store)
 bool UCWatchActionsDbase::PassesFilter(std::int32_t n)
 {
     clsActionsDbase &store = *actionsdbase;
-    return WithCursorKept(store, [&] {
-        store.RecordNr(n);
-        return DescriptionPassesFilter(store.Description(), m_filter);
-    });
+    StoreCursorGuard cursor(store);
+    store.RecordNr(n);
+    const bool passes = DescriptionPassesFilter(store.Description(), m_filter);
+    cursor.Restore();
+    return passes;
 }
 
 void UCWatchActionsDbase::FillList(clsActionsDbase &store)
@@ -191,20 +167,20 @@ void UCWatchActionsDbase::FillList(clsActionsDbase &store)
     {
         Rebuild rebuild(*m_model);
         Attach(store);
-        WithCursorKept(store, [&] {
-            const std::int16_t n = zk::CheckedToInt16(store.RecordCount());
-            m_model->Reserve(n);
-            m_summaries.assign(static_cast<std::size_t>(n) + 1, RecordSummary{});
-            for (std::int32_t i = 1; i <= n; ++i) {
-                store.RecordNr(i);
-                // The cursor has just read record i and nothing changed it, so
-                // the filter test needs no cursor moves of its own here.
-                std::string description = store.Description();
-                if (DescriptionPassesFilter(description, m_filter))
-                    m_model->AppendDuringRebuild(i, RowTexts(store, description));
-                Summarise(i, std::move(description));
-            }
-        });
+        StoreCursorGuard cursor(store);
+        const std::int16_t n = zk::CheckedToInt16(store.RecordCount());
+        m_model->Reserve(n);
+        m_todayTotal->ForgetAll();
+        for (std::int32_t i = 1; i <= n; ++i) {
+            store.RecordNr(i);
+            // The cursor has just read record i and nothing changed it, so
+            // the filter test needs no cursor moves of its own here.
+            std::string description = store.Description();
+            if (DescriptionPassesFilter(description, m_filter))
+                m_model->AppendDuringRebuild(i, RowTexts(store, description));
+            m_todayTotal->Note(i, std::move(description));
+        }
+        cursor.Restore();
         m_knownRecordCount = store.RecordCount();
     }
     const int rows = m_model->rowCount();
@@ -217,7 +193,6 @@ void UCWatchActionsDbase::actionsdbase_Change()
     if (actionsdbase == nullptr)
         return;
     clsActionsDbase &store = *actionsdbase;
-    Forget(store.RecordNr());
     while (store.RecordNr() > m_knownRecordCount) {
         const std::int32_t m = m_knownRecordCount + 1;
         if (PassesFilter(m))
@@ -248,65 +223,15 @@ void UCWatchActionsDbase::ListView1_AfterLabelEdit(std::int32_t tag, const std::
     if (actionsdbase == nullptr)
         return;
     clsActionsDbase &store = *actionsdbase;
-    WithCursorKept(store, [&] {
-        store.RecordNr(tag);
-        store.Description(newString);
-    });
-}
-
-void UCWatchActionsDbase::Summarise(std::int32_t nr, std::string description)
-{
-    const clsActionsDbase &store = *actionsdbase;
-    const auto at = static_cast<std::size_t>(nr);
-    if (nr < 1)
-        return;
-    if (at >= m_summaries.size())
-        m_summaries.resize(at + 1);
-    RecordSummary &s = m_summaries[at];
-    s.endYear = store.EndDateTimeYear();
-    s.endMonth = store.EndDateTimeMonth();
-    s.endDay = store.EndDateTimeDay();
-    s.description = std::move(description);
-    try {
-        s.seconds = store.ElapsedSeconds();
-        s.hasSeconds = true;
-    } catch (const zk::OverflowError &) {
-        s.hasSeconds = false; // a damaged record has no duration to add
-    }
-    s.known = true;
-}
-
-void UCWatchActionsDbase::Forget(std::int32_t nr)
-{
-    const auto at = static_cast<std::size_t>(nr);
-    if (nr >= 1 && at < m_summaries.size())
-        m_summaries[at].known = false;
+    StoreCursorGuard cursor(store);
+    store.RecordNr(tag);
+    store.Description(newString);
+    cursor.Restore();
 }
 
 std::int32_t UCWatchActionsDbase::GetTodayTimeFromUser(const std::string &username)
 {
-    if (actionsdbase == nullptr)
-        return 0;
-    clsActionsDbase &store = *actionsdbase;
-    return WithCursorKept(store, [&] {
-        std::int32_t total = 0;
-        const std::int16_t n = zk::CheckedToInt16(store.RecordCount());
-        if (m_summaries.size() < static_cast<std::size_t>(n) + 1)
-            m_summaries.resize(static_cast<std::size_t>(n) + 1);
-        const zk::LocalDateTime today = zk::CurrentClock().Now();
-        for (std::int32_t i = 1; i <= n; ++i) {
-            if (!m_summaries[static_cast<std::size_t>(i)].known) {
-                store.RecordNr(i);
-                Summarise(i, store.Description());
-            }
-            const RecordSummary &s = m_summaries[static_cast<std::size_t>(i)];
-            if (s.endDay != today.day || s.endMonth != today.month || s.endYear != today.year
-                || !s.hasSeconds || s.description.compare(0, username.size(), username) != 0)
-                continue;
-            total = zk::CheckedAdd(total, s.seconds);
-        }
-        return total;
-    });
+    return m_todayTotal ? m_todayTotal->GetTodayTimeFromUser(username) : 0;
 }
 
 void UCWatchActionsDbase::UpdateResourcesUCWatchActionsDbase()

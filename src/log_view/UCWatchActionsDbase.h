@@ -5,13 +5,16 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
 
 class clsActionsDbase;
 class clsUsers;
 class LogListModel;
 class QTreeView;
+namespace zk {
+class TodayTotalCache;
+}
 
 // The log list: one row per record of the attached store that passed the
 // filter at the last rebuild or was added since (while passing), with the
@@ -44,23 +47,16 @@ public:
     explicit UCWatchActionsDbase(QWidget *parent = nullptr);
     ~UCWatchActionsDbase() override;
 
-    // users := newUsers, attach newActions, filter := newfilter, one rebuild.
+    // Attach newActions, filter := newfilter, one rebuild. The list itself
+    // needs no user list.
     void Constructor(clsActionsDbase &newActions, const std::string &newfilter,
                      clsUsers &newUsers);
 
-    // Seconds of the records that ended on the clock's date (zk::CurrentClock,
-    // read once per call so that one call counts one day) and whose
-    // description begins with username (case-sensitive; the empty name counts
-    // every record), each with its whole duration; 0 without a store. A record
-    // whose own duration leaves 32 bits is skipped; a total beyond 32 bits
-    // raises zk::OverflowError. The records are known from the last rebuild and
-    // the store's Change since; only changed ones are read again. The cursor is
-    // set back at the end, which writes a changed buffered record.
+    // The user's total of today in the attached store, as
+    // zk::TodayTotalCache counts it; 0 without a store. The records are known
+    // from the last rebuild and the store's Change since; only changed ones
+    // are read again.
     std::int32_t GetTodayTimeFromUser(const std::string &username);
-
-    // Kept for the holder; the list itself makes no use of it.
-    void users(clsUsers &newUsers) { m_users = &newUsers; }
-    clsUsers *users() const { return m_users; }
 
     // The attached store, nullptr before one is attached. Setting it rebuilds.
     clsActionsDbase *WatchActionsDbase() const { return actionsdbase; }
@@ -91,33 +87,16 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    // What the daily total needs of one record, kept from the reads of the
-    // rebuild and forgotten at every Change of the record, so that the total
-    // reads only the records that changed since.
-    struct RecordSummary
-    {
-        bool known = false;
-        bool hasSeconds = false;
-        std::int32_t endYear = 0;
-        std::int32_t endMonth = 0;
-        std::int32_t endDay = 0;
-        std::int32_t seconds = 0;
-        std::string description;
-    };
-
     void FillList(clsActionsDbase &store);
-    void Summarise(std::int32_t nr, std::string description);
-    void Forget(std::int32_t nr);
     bool PassesFilter(std::int32_t n);
     void WriteRowTexts(int row);
     void UpdateResourcesUCWatchActionsDbase();
     void Attach(clsActionsDbase &store);
 
     clsActionsDbase *actionsdbase = nullptr;
-    clsUsers *m_users = nullptr;
+    std::unique_ptr<zk::TodayTotalCache> m_todayTotal;
     std::string m_filter;
     std::int32_t m_knownRecordCount = 0;
-    std::vector<RecordSummary> m_summaries; // by record number
 
     QTreeView *ListView1;
     LogListModel *m_model;

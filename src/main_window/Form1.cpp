@@ -16,6 +16,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/TrayIcon.h"
 #include "platform/qt/Latin1.h"
+#include "totals/TodayTotalCache.h"
 #include "tracking/StretchController.h"
 #include "tracking/UCMouseWatch.h"
 #include "tracking/clsElapsedWarning.h"
@@ -245,7 +246,9 @@ void Form1::Form_Load()
     // 4: the controller holds both warnings; the store it works on is opened in 7.
     if (!m_actions)
         m_actions = std::make_unique<clsActionsDbase>();
-    m_stretch = std::make_unique<StretchController>(*m_actions, *this, *this, m_services.dialogs);
+    m_todayTotal = std::make_unique<zk::TodayTotalCache>(*m_actions);
+    m_stretch = std::make_unique<StretchController>(*m_actions, *m_todayTotal, *this, *this,
+                                                    m_services.dialogs);
     m_stretch->SetMouseWatchReset([this] { UCMouseWatch1->Reset(); });
     m_stretch->SetPointerSource(&m_services.pointer);
     // 5
@@ -338,11 +341,6 @@ void Form1::cmbFilter_Change()
 void Form1::cmbFilter_Click()
 {
     cmbFilter_Change();
-}
-
-std::int32_t Form1::GetTodayTimeFromUser(const std::string &username)
-{
-    return UCWatchActionsDbase1->GetTodayTimeFromUser(username);
 }
 
 // ---- showing and hiding ----

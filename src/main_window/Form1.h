@@ -26,6 +26,9 @@ class clsActionsDbase;
 class clsUsers;
 class frmStart;
 class frmWeek;
+namespace zk {
+class TodayTotalCache;
+}
 
 // The main window. Loading it (Form_Load) starts the program: it owns the log
 // store, the user list, the stretch controller with both warnings and the
@@ -88,7 +91,6 @@ public:
     std::string FilterText() const override;
     void SetFilterText(const std::string &text) override;
     void cmbFilter_Change() override;
-    std::int32_t GetTodayTimeFromUser(const std::string &username) override;
     void FocusLogList() override;
     void ShowStartWindow() override;
     void HideMainWindow() override;
@@ -143,6 +145,7 @@ private:
     std::unique_ptr<LanguageListener> listenlanguage;
     std::unique_ptr<clsUsers> m_users;
     std::unique_ptr<clsActionsDbase> m_actions;
+    std::unique_ptr<zk::TodayTotalCache> m_todayTotal;
     std::unique_ptr<StretchController> m_stretch;
     std::unique_ptr<frmStart> m_frmStart;
     std::unique_ptr<frmWeek> m_frmWeek;

@@ -1,7 +1,7 @@
 // zitklok-report-chart: the chart command of zitklok-report, which hands its
 // whole command line over to this program.
 #include "report/RunReport.h"
-#include "report/WeekChart.h"
+#include "report/WeekChartFile.h"
 
 #include <QGuiApplication>
 

@@ -1,8 +1,10 @@
 #include "report/ReportText.h"
 
+#include "time/OverflowError.h"
+#include "totals/TotalsText.h"
+
 #include <algorithm>
 #include <cstdio>
-#include <optional>
 
 namespace zk::report {
 
@@ -36,68 +38,31 @@ private:
     std::string m_text;
 };
 
-// As printf's "%0*llu", without parsing a format for every cell of a long table.
-void AppendNumber(std::string &out, std::uint64_t value, int minDigits = 1)
-{
-    char buf[24];
-    char *end = buf + sizeof buf;
-    char *p = end;
-    do {
-        *--p = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    while (end - p < minDigits)
-        *--p = '0';
-    out.append(p, end);
-}
-
 void AppendSigned(std::string &out, std::int64_t value)
 {
     if (value < 0) {
         out += '-';
-        AppendNumber(out, 0 - static_cast<std::uint64_t>(value));
+        out += std::to_string(0 - static_cast<std::uint64_t>(value));
     } else {
-        AppendNumber(out, static_cast<std::uint64_t>(value));
+        out += std::to_string(static_cast<std::uint64_t>(value));
     }
 }
 
-// HoursMinutes(seconds) appended to out.
-void AppendHoursMinutes(std::string &out, std::int64_t seconds)
+// day.ToText() appended to out.
+void AppendDay(std::string &out, const CalendarDay &day)
 {
-    const std::uint64_t magnitude = seconds < 0 ? 0 - static_cast<std::uint64_t>(seconds)
-                                                : static_cast<std::uint64_t>(seconds);
-    if (seconds <= -60)
-        out += '-';
-    AppendNumber(out, magnitude / 3600);
-    out += ':';
-    AppendNumber(out, magnitude % 3600 / 60, 2);
+    out += day.ToText();
 }
 
-// day.ToText() appended to out; a ReportDay is always a real day, so no field is negative.
-void AppendDay(std::string &out, const ReportDay &day)
+// The Monday after the week starting on `monday`; after the last week a day
+// can be in, a day after every real one, so that the last week still ends.
+CalendarDay FollowingMonday(const CalendarDay &monday)
 {
-    AppendNumber(out, static_cast<std::uint64_t>(day.year), 4);
-    out += '-';
-    AppendNumber(out, static_cast<std::uint64_t>(day.month), 2);
-    out += '-';
-    AppendNumber(out, static_cast<std::uint64_t>(day.day), 2);
-}
-
-// The day-of-week count behind MondayOfWeek walks the calendar from 2001 and
-// is exact within a few centuries of it. There a day that is not before
-// `nextMonday` but before the Monday after it lies in the week starting at
-// `nextMonday`, which saves that count for nearly every week of a long log.
-// Returns the Monday after when that is so; further out the count decides.
-std::optional<ReportDay> FollowingMonday(const ReportDay &day, const ReportDay &nextMonday)
-{
-    constexpr std::int32_t kFirstExact = 1700;
-    constexpr std::int32_t kLastExact = 2300;
-    if (nextMonday.year < kFirstExact || nextMonday.year > kLastExact)
-        return std::nullopt;
-    const ReportDay following = nextMonday.Plus(7);
-    if (!(day < following))
-        return std::nullopt;
-    return following;
+    try {
+        return monday.Plus(7);
+    } catch (const OverflowError &) {
+        return {32768, 1, 1};
+    }
 }
 
 std::string Padded(std::int32_t value, int width)
@@ -108,26 +73,14 @@ std::string Padded(std::int32_t value, int width)
     return std::string(std::max(static_cast<std::size_t>(width), s.size()) - s.size(), '0') + s;
 }
 
-// Characters of HoursMinutes(seconds), without making the text.
-std::size_t HoursMinutesWidth(std::int64_t seconds)
-{
-    std::int64_t hours = (seconds < 0 ? -seconds : seconds) / 3600;
-    std::size_t width = seconds <= -60 ? 5 : 4; // sign, one digit, ":MM"
-    while (hours >= 10) {
-        hours /= 10;
-        ++width;
-    }
-    return width;
-}
-
 } // namespace
 
-std::string DateTimeText(const DateTimeGroup &g)
+std::string DateTimeText(const LocalDateTime &g)
 {
-    if (g.Year == 0)
+    if (g.year == 0)
         return "-";
-    return Padded(g.Year, 4) + "-" + Padded(g.Month, 2) + "-" + Padded(g.Day, 2) + " " +
-           Padded(g.Hour, 2) + ":" + Padded(g.Minute, 2) + ":" + Padded(g.Seconds, 2);
+    return Padded(g.year, 4) + "-" + Padded(g.month, 2) + "-" + Padded(g.day, 2) + " " +
+           Padded(g.hour, 2) + ":" + Padded(g.minute, 2) + ":" + Padded(g.second, 2);
 }
 
 std::string Escaped(const std::string &text)
@@ -146,24 +99,12 @@ std::string Escaped(const std::string &text)
     return out;
 }
 
-std::string ListLine(const ReportRecord &record)
+std::string ListLine(const LogEntry &record)
 {
     return std::to_string(record.nr) + "\t" + DateTimeText(record.start) + "\t" +
            DateTimeText(record.end) + "\t" +
            (record.elapsed ? std::to_string(*record.elapsed) : std::string(kOverflowMarker)) +
            "\t" + Escaped(record.description);
-}
-
-std::string HoursMinutes(std::int64_t seconds)
-{
-    std::string out;
-    AppendHoursMinutes(out, seconds);
-    return out;
-}
-
-std::string UserHeading(const std::string &name)
-{
-    return name.empty() ? "(no name)" : name;
 }
 
 void WriteTotalsTable(const DailyTotals &totals, const TextSink &sink)
@@ -185,20 +126,14 @@ void WriteTotalsTable(const DailyTotals &totals, const TextSink &sink)
     std::vector<Sum> sums;
     std::vector<std::int64_t> week(columns, 0);
     std::vector<std::int64_t> total(columns, 0);
-    ReportDay monday;
+    CalendarDay monday;
     // Rows are in calendar order: a week ends where nextMonday is reached. It starts in the
-    // year 0, before every real day, so the first row starts a week by the count.
-    ReportDay nextMonday;
+    // year 0, before every real day, so that the first row starts a week.
+    CalendarDay nextMonday;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (!(rows[i].day < nextMonday)) {
-            const auto following = FollowingMonday(rows[i].day, nextMonday);
-            if (following) {
-                monday = nextMonday;
-                nextMonday = *following;
-            } else {
-                monday = rows[i].day.MondayOfWeek();
-                nextMonday = monday.Plus(7);
-            }
+            monday = rows[i].day.MondayOfWeek();
+            nextMonday = FollowingMonday(monday);
         }
         for (std::size_t c = 0; c < columns; ++c) {
             week[c] += cell(rows[i], c);

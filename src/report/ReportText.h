@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/DailyTotals.h"
-#include "report/ReportRecord.h"
+#include "totals/DailyTotals.h"
+#include "totals/LogEntry.h"
 
 #include <functional>
 #include <string>
@@ -14,16 +14,13 @@ namespace zk::report {
 
 // One line of `list` (without the line end): number, start, end, elapsed
 // seconds and description, tab-separated. Damaged fields show as stored.
-std::string ListLine(const ReportRecord &record);
+std::string ListLine(const LogEntry &record);
 // "YYYY-MM-DD HH:MM:SS" from the fields as they are, or "-" when the year is 0.
-std::string DateTimeText(const DateTimeGroup &g);
+std::string DateTimeText(const LocalDateTime &g);
 // Tab, newline, carriage return and backslash as \t, \n, \r and \\.
 std::string Escaped(const std::string &text);
 // Marker in the elapsed column of a record whose duration overflows 32 bits.
 inline constexpr const char *kOverflowMarker = "overflow";
-
-// Whole hours and minutes, seconds dropped: 7500 gives "2:05", -3700 "-1:01".
-std::string HoursMinutes(std::int64_t seconds);
 
 // Takes a long text piece by piece, each a few kilobytes of whole lines, so
 // that a report over a full log is never held whole in memory.
@@ -42,7 +39,5 @@ std::string CsvField(const std::string &field);
 // "\\" a backslash inside a name. The empty argument names nobody. Exact
 // repeats are dropped.
 std::vector<std::string> ParseUserNames(const std::string &argument);
-// Heading of a user's column: the name, or "(no name)" for the empty name.
-std::string UserHeading(const std::string &name);
 
 } // namespace zk::report

@@ -4,11 +4,11 @@
 #include "platform/Clock.h"
 #include "platform/qt/Latin1.h"
 #include "platform/qt/QtSettingsStore.h"
-#include "report/DailyTotals.h"
 #include "report/ReadOnlySettings.h"
-#include "report/ReportLog.h"
 #include "report/ReportText.h"
 #include "time/OverflowError.h"
+#include "totals/DailyTotals.h"
+#include "totals/LogVisitor.h"
 #include "users/clsUsers.h"
 
 #include <QCoreApplication>
@@ -74,18 +74,18 @@ struct Options
 {
     QString command;
     bool help = false;
-    std::optional<ReportDay> from;
-    std::optional<ReportDay> to;
-    std::optional<ReportDay> week;
+    std::optional<CalendarDay> from;
+    std::optional<CalendarDay> to;
+    std::optional<CalendarDay> week;
     std::optional<std::vector<std::string>> users;
     bool csv = false;
     QString output;
     QString file;
 };
 
-ReportDay DayArgument(const QString &option, const QString &value)
+CalendarDay DayArgument(const QString &option, const QString &value)
 {
-    const auto day = ReportDay::Parse(value.toStdString());
+    const auto day = CalendarDay::Parse(value.toStdString());
     if (!day)
         throw Usage{QStringLiteral("%1 wants a day as YYYY-MM-DD, not \"%2\"").arg(option, value)};
     return *day;
@@ -204,8 +204,8 @@ void Notes(std::int64_t unreachable, const DailyTotals *totals, QTextStream &err
 
 int List(const Options &o, QTextStream &out, QTextStream &err)
 {
-    const auto unreachable = ReportLog::VisitWithArchives(
-        zk::FromQt(o.file), [&](const ReportRecord &r) { out << Latin1(ListLine(r)) << '\n'; });
+    const auto unreachable = LogVisitor::WithArchives(
+        zk::FromQt(o.file), [&](const LogEntry &r) { out << Latin1(ListLine(r)) << '\n'; });
     Notes(unreachable, nullptr, err);
     return kOk;
 }
@@ -214,7 +214,7 @@ int Totals(const Options &o, QTextStream &out, QTextStream &err)
 {
     DailyTotals totals(o.users ? *o.users : SettingsUsers(), o.from, o.to);
     const auto unreachable =
-        ReportLog::VisitWithArchives(zk::FromQt(o.file), [&](const ReportRecord &r) { totals.Add(r); });
+        LogVisitor::WithArchives(zk::FromQt(o.file), [&](const LogEntry &r) { totals.Add(r); });
     const TextSink sink = [&](std::string_view piece) { out << Latin1(piece); };
     if (o.csv)
         WriteTotalsCsv(totals, sink);
@@ -230,17 +230,17 @@ int Chart(const Options &o, QTextStream &err, ChartSaver saveChart)
         err << "zitklok-report: this program cannot draw charts\n";
         return kUnreadable;
     }
-    ReportDay day;
+    CalendarDay day;
     if (o.week) {
         day = *o.week;
     } else {
         const LocalDateTime now = CurrentClock().Now();
-        day = {now.year, now.month, now.day};
+        day = CalendarDay{now.year, now.month, now.day};
     }
-    const ReportDay monday = day.MondayOfWeek();
+    const CalendarDay monday = day.MondayOfWeek();
     DailyTotals totals(o.users ? *o.users : SettingsUsers(), monday, monday.Plus(6));
     const auto unreachable =
-        ReportLog::VisitWithArchives(zk::FromQt(o.file), [&](const ReportRecord &r) { totals.Add(r); });
+        LogVisitor::WithArchives(zk::FromQt(o.file), [&](const LogEntry &r) { totals.Add(r); });
     const QString failure = saveChart(totals, day, o.output);
     Notes(unreachable, &totals, err);
     if (!failure.isEmpty()) {

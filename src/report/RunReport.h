@@ -4,13 +4,15 @@
 #include <QStringList>
 #include <QTextStream>
 
+namespace zk {
+class DailyTotals;
+struct CalendarDay;
+} // namespace zk
+
 namespace zk::report {
 
-class DailyTotals;
-struct ReportDay;
-
 // Draws the chart of the week holding the day into the file; the reason on failure.
-using ChartSaver = QString (*)(const DailyTotals &, const ReportDay &, const QString &);
+using ChartSaver = QString (*)(const DailyTotals &, const CalendarDay &, const QString &);
 
 // The whole command line of zitklok-report after the program's name:
 //   list [FILE]

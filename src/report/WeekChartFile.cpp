@@ -1,6 +1,8 @@
 // The week chart as a picture file: apart from the painter, so that the
 // program's week window does without Qt Svg.
-#include "report/WeekChart.h"
+#include "report/WeekChartFile.h"
+
+#include "week/WeekChart.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -11,7 +13,7 @@
 
 namespace zk::report {
 
-QString SaveWeekChart(const DailyTotals &totals, const ReportDay &day, const QString &path)
+QString SaveWeekChart(const DailyTotals &totals, const CalendarDay &day, const QString &path)
 {
     const WeekChart chart(totals, day);
     const QString suffix = QFileInfo(path).suffix().toLower();

@@ -20,21 +20,21 @@ HoursMinutes Split(std::int32_t seconds)
 
 } // namespace
 
-std::string GetRecordTimeAsString(const DateTimeGroup &g)
+std::string GetRecordTimeAsString(const zk::LocalDateTime &g)
 {
-    return std::to_string(g.Hour) + ":" + std::to_string(g.Minute) + ":" +
-           std::to_string(g.Seconds);
+    return std::to_string(g.hour) + ":" + std::to_string(g.minute) + ":" +
+           std::to_string(g.second);
 }
 
-std::string GetRecordDayAsString(const DateTimeGroup &g)
+std::string GetRecordDayAsString(const zk::LocalDateTime &g)
 {
-    if (g.Month < 1 || g.Month > 12 || g.Day < 1)
+    if (g.month < 1 || g.month > 12 || g.day < 1)
         return "Ongeldige dag";
     // The year takes part, so a record of last year on today's date keeps its date.
     const zk::LocalDateTime now = zk::CurrentClock().Now();
-    if (g.Day == now.day && g.Month == now.month && g.Year == now.year)
+    if (g.day == now.day && g.month == now.month && g.year == now.year)
         return "Vandaag";
-    return std::to_string(g.Day) + " " + zk::CurrentMonthNames().Abbreviated(g.Month);
+    return std::to_string(g.day) + " " + zk::CurrentMonthNames().Abbreviated(g.month);
 }
 
 std::string GetDurationAsString(std::int32_t seconds, const std::string &minutesWord,

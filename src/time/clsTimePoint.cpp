@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "time/OverflowError.h"
+#include "time/TimeShapes.h"
 #include "time/clsTimeDaysInMonth.h"
 
 #include <cstdint>
@@ -152,13 +153,7 @@ void clsTimePoint::SetTimeFromTimePoint(const clsTimePoint &t)
 
 void clsTimePoint::SetTimeFromClock()
 {
-    const zk::LocalDateTime now = zk::CurrentClock().Now();
-    Year(now.year);
-    Month(now.month);
-    Day(now.day);
-    Hour(now.hour);
-    Minute(now.minute);
-    Seconds(now.second);
+    zk::SetTimePoint(*this, zk::CurrentClock().Now());
 }
 
 std::int16_t clsTimePoint::CompareTriples(std::int32_t a1, std::int32_t a2, std::int32_t a3,

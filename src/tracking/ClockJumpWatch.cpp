@@ -1,7 +1,7 @@
 #include "tracking/ClockJumpWatch.h"
 
 #include "platform/Clock.h"
-#include "tracking/ClockSeconds.h"
+#include "time/TimeShapes.h"
 
 namespace {
 constexpr std::int64_t kSameClock = 2;
@@ -27,5 +27,5 @@ ClockJumpWatch::Step ClockJumpWatch::Observe(const Reading &now)
 ClockJumpWatch::Reading ClockJumpWatch::Now()
 {
     const zk::Clock &clock = zk::CurrentClock();
-    return {clock.SteadySeconds(), ClockSeconds(clock.Now())};
+    return {clock.SteadySeconds(), zk::ClockSeconds(clock.Now())};
 }

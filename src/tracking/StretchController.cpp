@@ -1,6 +1,7 @@
 #include "tracking/StretchController.h"
 
 #include "activity_log/LogArchive.h"
+#include "activity_log/StoreCursorGuard.h"
 #include "activity_log/clsActionsDbase.h"
 #include "localisation/OwnMessages.h"
 #include "localisation/Module2.h"
@@ -9,9 +10,10 @@
 #include "platform/PointerSource.h"
 #include "time/Module1.h"
 #include "time/OverflowError.h"
+#include "time/TimeShapes.h"
 #include "time/clsTimePoint.h"
+#include "totals/TodayTotalCache.h"
 #include "tracking/ActionStateView.h"
-#include "tracking/ClockSeconds.h"
 #include "tracking/PointerUnseenNotice.h"
 #include "tracking/StretchView.h"
 #include "tracking/clsElapsedWarning.h"
@@ -32,16 +34,10 @@ std::string DutchWords(std::int32_t seconds)
     return GetDurationAsString(seconds, "minuten", "uur", "en");
 }
 
-std::int64_t Seconds(const clsTimePoint &tp)
-{
-    return ClockSeconds(tp.Year(), tp.Month(), tp.Day(), tp.Hour(), tp.Minute(), tp.Seconds());
-}
-
-void SetTimePoint(clsTimePoint &tp, const zk::LocalDateTime &t)
-{
-    tp.SetDay(t.year, t.month, t.day);
-    tp.SetTime(t.hour, t.minute, t.second);
-}
+using zk::ClockSeconds;
+using zk::ClockSecondsNow;
+using zk::LocalFromClockSeconds;
+using zk::SetTimePoint;
 
 std::int32_t ToInt32Clamped(std::int64_t v)
 {
@@ -51,9 +47,11 @@ std::int32_t ToInt32Clamped(std::int64_t v)
 
 } // namespace
 
-StretchController::StretchController(clsActionsDbase &actions, StretchView &view,
-                                     ActionStateView &stateView, zk::Dialogs &dialogs)
+StretchController::StretchController(clsActionsDbase &actions, zk::TodayTotalCache &todayTotal,
+                                     StretchView &view, ActionStateView &stateView,
+                                     zk::Dialogs &dialogs)
     : actions(actions)
+    , m_todayTotal(todayTotal)
     , m_view(view)
     , m_stateView(stateView)
     , m_dialogs(dialogs)
@@ -93,11 +91,11 @@ void StretchController::FollowClockJump(const ClockJumpWatch::Step &step)
 {
     if (m_actionState && m_actionState->LastActivity().Year() != 0) {
         clsTimePoint &last = m_actionState->LastActivity();
-        SetTimePoint(last, LocalFromClockSeconds(Seconds(last) + step.shift));
+        SetTimePoint(last, LocalFromClockSeconds(ClockSeconds(last) + step.shift));
     }
     if (m_currentRecordNr <= 0)
         return;
-    const std::int16_t saved = zk::CheckedToInt16(actions.RecordNr());
+    StoreCursorGuard cursor(actions);
     actions.RecordNr(m_currentRecordNr);
     clsTimePoint at;
     SetTimePoint(at, LocalFromClockSeconds(step.localBefore));
@@ -109,43 +107,26 @@ void StretchController::FollowClockJump(const ClockJumpWatch::Step &step)
     actions.SetStartTimeToTimePoint(at);
     actions.SetEndTimeToNow();
     actions.Description(description);
-    actions.RecordNr(saved);
-}
-
-std::int64_t StretchController::RecordStartSeconds() const
-{
-    return ClockSeconds(actions.StartDateTimeYear(), actions.StartDateTimeMonth(),
-                        actions.StartDateTimeDay(), actions.StartDateTimeHour(),
-                        actions.StartDateTimeMinute(), actions.StartDateTimeSeconds());
-}
-
-std::int64_t StretchController::RecordEndSeconds() const
-{
-    return ClockSeconds(actions.EndDateTimeYear(), actions.EndDateTimeMonth(),
-                        actions.EndDateTimeDay(), actions.EndDateTimeHour(),
-                        actions.EndDateTimeMinute(), actions.EndDateTimeSeconds());
+    cursor.Restore();
 }
 
 void StretchController::SetEndToNowKeepingOrder()
 {
     // A clock set back would pull the end before what was already logged, or
     // before the start; the end written last is the better guess then.
-    if (ClockSecondsNow() < RecordEndSeconds())
+    if (ClockSecondsNow() < ClockSeconds(actions.EndDateTime()))
         return;
     actions.SetEndTimeToNow();
 }
 
 void StretchController::SetEndToTimePointKeepingOrder(const clsTimePoint &tp)
 {
-    if (Seconds(tp) >= RecordStartSeconds()) {
+    if (ClockSeconds(tp) >= ClockSeconds(actions.StartDateTime())) {
         actions.SetEndTimeToTimePoint(tp);
         return;
     }
     clsTimePoint start;
-    start.SetDay(actions.StartDateTimeYear(), actions.StartDateTimeMonth(),
-                 actions.StartDateTimeDay());
-    start.SetTime(actions.StartDateTimeHour(), actions.StartDateTimeMinute(),
-                  actions.StartDateTimeSeconds());
+    SetTimePoint(start, actions.StartDateTime());
     actions.SetEndTimeToTimePoint(start);
 }
 
@@ -153,13 +134,13 @@ void StretchController::EndCurrentRecord(const clsTimePoint *EndTP)
 {
     if (m_currentRecordNr == 0)
         return;
-    const std::int16_t saved = zk::CheckedToInt16(actions.RecordNr());
+    StoreCursorGuard cursor(actions);
     actions.RecordNr(m_currentRecordNr);
     if (EndTP)
         SetEndToTimePointKeepingOrder(*EndTP);
     else
         SetEndToNowKeepingOrder();
-    actions.RecordNr(saved);
+    cursor.Restore();
     m_currentRecordNr = 0;
 }
 
@@ -175,16 +156,16 @@ void StretchController::NewRecord(const std::string &Description, bool SetToIdle
     }
     EndCurrentRecord();
 
-    const std::int16_t saved = zk::CheckedToInt16(actions.RecordNr());
+    StoreCursorGuard cursor(actions);
     actions.RecordNr(AppendPosition());
     m_currentRecordNr = zk::CheckedToInt16(actions.RecordNr());
-    if (StartTP && Seconds(*StartTP) <= ClockSecondsNow())
+    if (StartTP && ClockSeconds(*StartTP) <= ClockSecondsNow())
         actions.SetStartTimeToTimePoint(*StartTP);
     else
         actions.SetStartTimeToNow(); // also when the clock went back past StartTP
     actions.SetEndTimeToNow();
     actions.Description(Description);
-    actions.RecordNr(saved);
+    cursor.Restore();
 
     if (m_view.FilterText() != Description)
         m_view.SetFilterText(Description);
@@ -236,7 +217,7 @@ void StretchController::btnEindigComputeren_Click()
     CheckClock();
     if (m_currentRecordNr == 0)
         return;
-    const std::int16_t saved = zk::CheckedToInt16(actions.RecordNr());
+    StoreCursorGuard cursor(actions);
     const std::int16_t stopping = m_currentRecordNr;
     actions.RecordNr(stopping);
     SetEndToNowKeepingOrder();
@@ -251,7 +232,7 @@ void StretchController::btnEindigComputeren_Click()
     actions.RecordNr(stopping);
     if (!answer.empty())
         actions.Description(answer);
-    actions.RecordNr(saved);
+    cursor.Restore();
 
     // A stretch begun while the box was open (the "Idle" one of an automatic
     // stop, or a user's) is not the one being stopped: it goes on.
@@ -275,17 +256,17 @@ void StretchController::Timer1_Tick()
             return;
     }
 
-    const std::int16_t saved = zk::CheckedToInt16(actions.RecordNr());
+    StoreCursorGuard cursor(actions);
     actions.RecordNr(m_currentRecordNr);
     SetEndToNowKeepingOrder();
     const std::int16_t running = m_currentRecordNr;
 
-    const std::int32_t today = m_view.GetTodayTimeFromUser(m_currentUser);
+    const std::int32_t today = m_todayTotal.GetTodayTimeFromUser(m_currentUser);
     elapsedwarning().UpdateActiveSeconds(today);
     if (m_currentRecordNr != running) {
         // The alarm box let an automatic stop or a new stretch happen; the
         // tooltip now belongs to that one, and the next tick words it.
-        actions.RecordNr(saved);
+        cursor.Restore();
         return;
     }
 
@@ -296,7 +277,7 @@ void StretchController::Timer1_Tick()
          {"$tijd$", DutchWords(elapsed)}, {"$time2$", EnglishWords(today)},
          {"$tijd2$", DutchWords(today)}}));
 
-    actions.RecordNr(saved);
+    cursor.Restore();
     TellOfArchive();
 }
 

@@ -18,6 +18,7 @@ class clsTimePoint;
 namespace zk {
 class Dialogs;
 class PointerSource;
+class TodayTotalCache;
 } // namespace zk
 
 // The main window's part of use tracking: the running stretch and its record,
@@ -25,9 +26,9 @@ class PointerSource;
 // the mouse watch handlers with the automatic stop, and the two-hour alarm.
 // Form1 owns one and forwards its clicks, ticks and notifications to it.
 //
-// Every operation that touches the store saves its cursor, works on its own
-// record and sets the cursor back (which writes the record). Errors of the
-// store reach the caller.
+// Every operation that touches the store keeps its cursor (StoreCursorGuard),
+// works on its own record and sets the cursor back (which writes the record),
+// also when it fails. Errors of the store reach the caller.
 //
 // A full log (32767 records, as far as record numbers reach): the record that
 // would be number 32768 goes into a new log instead, the full one being kept
@@ -47,8 +48,10 @@ class PointerSource;
 class StretchController
 {
 public:
-    StretchController(clsActionsDbase &actions, StretchView &view, ActionStateView &stateView,
-                      zk::Dialogs &dialogs);
+    // todayTotal counts the running user's time of today for the two-hour
+    // alarm and the tooltip; it must count in `actions`.
+    StretchController(clsActionsDbase &actions, zk::TodayTotalCache &todayTotal,
+                      StretchView &view, ActionStateView &stateView, zk::Dialogs &dialogs);
     ~StretchController();
     StretchController(const StretchController &) = delete;
     StretchController &operator=(const StretchController &) = delete;
@@ -112,11 +115,10 @@ private:
     void FollowClockJump(const ClockJumpWatch::Step &step);
     void SetEndToNowKeepingOrder();
     void SetEndToTimePointKeepingOrder(const clsTimePoint &tp);
-    std::int64_t RecordStartSeconds() const;
-    std::int64_t RecordEndSeconds() const;
     void FeedIdleWarning(std::int32_t &stillSeconds);
 
     clsActionsDbase &actions;
+    zk::TodayTotalCache &m_todayTotal;
     StretchView &m_view;
     ActionStateView &m_stateView;
     zk::Dialogs &m_dialogs;

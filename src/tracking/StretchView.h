@@ -15,8 +15,6 @@ public:
     virtual void SetFilterText(const std::string &text) = 0;
     virtual void cmbFilter_Change() = 0;
 
-    // UCWatchActionsDbase1: seconds of the user's records that ended today.
-    virtual std::int32_t GetTodayTimeFromUser(const std::string &username) = 0;
     // UCWatchActionsDbase1 takes the keyboard focus (the tray's last step).
     virtual void FocusLogList() = 0;
 

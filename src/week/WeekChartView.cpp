@@ -1,6 +1,6 @@
 #include "week/WeekChartView.h"
 
-#include "report/WeekChart.h"
+#include "week/WeekChart.h"
 
 #include <QPainter>
 
@@ -10,7 +10,7 @@ WeekChartView::WeekChartView(QWidget *parent)
     setMinimumSize(600, 300);
 }
 
-void WeekChartView::Show(const zk::report::WeekChart *chart, zk::report::WeekChartLook look)
+void WeekChartView::Show(const zk::WeekChart *chart, zk::WeekChartLook look)
 {
     m_chart = chart;
     m_look = std::move(look);
@@ -19,7 +19,7 @@ void WeekChartView::Show(const zk::report::WeekChart *chart, zk::report::WeekCha
 
 void WeekChartView::paintEvent(QPaintEvent *)
 {
-    zk::report::WeekChartLook look = m_look;
+    zk::WeekChartLook look = m_look;
     look.background = palette().color(QPalette::Base);
     look.text = palette().color(QPalette::Text);
     // Faint on light and dark alike: a little of the text into the background.

@@ -1,6 +1,5 @@
 #include "week/frmWeek.h"
 
-#include "activity_log/LogArchive.h"
 #include "activity_log/clsActionsDbase.h"
 #include "localisation/Module2.h"
 #include "localisation/OwnMessages.h"
@@ -8,10 +7,10 @@
 #include "platform/Clock.h"
 #include "platform/MonthNames.h"
 #include "platform/qt/Latin1.h"
-#include "report/DailyTotals.h"
-#include "report/ReportLog.h"
-#include "report/WeekChart.h"
+#include "totals/DailyTotals.h"
+#include "totals/LogVisitor.h"
 #include "users/clsUsers.h"
+#include "week/WeekChart.h"
 #include "week/WeekChartView.h"
 
 #include <QAction>
@@ -100,7 +99,7 @@ void frmWeek::Open()
     activateWindow();
 }
 
-void frmWeek::ShowWeek(const zk::report::ReportDay &day)
+void frmWeek::ShowWeek(const zk::CalendarDay &day)
 {
     m_monday = day.MondayOfWeek();
     Reread();
@@ -114,7 +113,7 @@ void frmWeek::StepWeeks(int weeks)
 void frmWeek::ShowThisWeek()
 {
     const zk::LocalDateTime now = zk::CurrentClock().Now();
-    ShowWeek({now.year, now.month, now.day});
+    ShowWeek(zk::CalendarDay{now.year, now.month, now.day});
 }
 
 void frmWeek::Reread()
@@ -125,13 +124,10 @@ void frmWeek::Reread()
         std::vector<std::string> users;
         for (std::int16_t i = 1; i <= m_users.Count(); ++i)
             users.push_back(m_users.Item(i));
-        zk::report::DailyTotals totals(std::move(users), m_monday, m_monday.Plus(6));
-        const auto add = [&](const zk::report::ReportRecord &r) { totals.Add(r); };
-        const zk::LocalDateTime monday{m_monday.year, m_monday.month, m_monday.day, 0, 0, 0};
-        for (const std::string &archive : zk::LogArchive::Beside(m_actions.FileName(), &monday))
-            zk::report::ReportLog::Visit(archive, add);
-        zk::report::ReportLog::Visit(m_actions, add);
-        m_chart = std::make_unique<zk::report::WeekChart>(totals, m_monday);
+        zk::DailyTotals totals(std::move(users), m_monday, m_monday.Plus(6));
+        zk::LogVisitor::WithArchives(m_actions, m_monday,
+                                     [&](const zk::LogEntry &r) { totals.Add(r); });
+        m_chart = std::make_unique<zk::WeekChart>(totals, m_monday);
     };
     if (m_guard)
         m_guard("Reading the week overview", read);
@@ -143,11 +139,11 @@ void frmWeek::Reread()
 void frmWeek::UpdateResourcesfrmWeek()
 {
     TranslateWindow(this);
-    const zk::report::ReportDay &d = m_monday;
+    const zk::CalendarDay &d = m_monday;
     const std::string date = std::to_string(d.day) + ' ' +
                              zk::CurrentMonthNames().Abbreviated(d.month) + ' ' +
                              std::to_string(d.year);
-    zk::report::WeekChartLook look;
+    zk::WeekChartLook look;
     look.title = Message("Week of $date$", "$date$", "$datum$", date);
     setWindowTitle(look.title);
     const char *const days[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};

@@ -2,7 +2,7 @@
 
 #include "core/Signal.h"
 #include "localisation/LanguageListener.h"
-#include "report/ReportDay.h"
+#include "time/CalendarDay.h"
 
 #include <QWidget>
 
@@ -15,13 +15,13 @@ class QTimer;
 class WeekChartView;
 class clsActionsDbase;
 class clsUsers;
-namespace zk::report {
+namespace zk {
 class WeekChart;
 }
 
 // The week at a glance: each user's hours on the days of one week, counted
 // and drawn as the report's chart counts and draws them, read from the
-// program's own log store. Modeless; follows the log, the user list and the
+// program's own log store and the archives beside it. Modeless; follows the log, the user list and the
 // language while it is shown. Left and Right step a week, Home goes to this
 // week, Escape closes.
 class frmWeek : public QWidget
@@ -41,13 +41,13 @@ public:
     // is already shown.
     void Open();
     // The week holding `day`.
-    void ShowWeek(const zk::report::ReportDay &day);
+    void ShowWeek(const zk::CalendarDay &day);
     void StepWeeks(int weeks);
     void ShowThisWeek();
 
-    const zk::report::ReportDay &Monday() const { return m_monday; }
+    const zk::CalendarDay &Monday() const { return m_monday; }
     // What is drawn; null until a week was read.
-    const zk::report::WeekChart *Chart() const { return m_chart.get(); }
+    const zk::WeekChart *Chart() const { return m_chart.get(); }
 
     void UpdateResourcesfrmWeek();
 
@@ -59,8 +59,8 @@ private:
     clsActionsDbase &m_actions;
     clsUsers &m_users;
     Guard m_guard;
-    zk::report::ReportDay m_monday;
-    std::unique_ptr<zk::report::WeekChart> m_chart;
+    zk::CalendarDay m_monday;
+    std::unique_ptr<zk::WeekChart> m_chart;
     WeekChartView *picWeekChart;
     QTimer *m_reread;
     LanguageListener m_listenlanguage;

@@ -38,15 +38,30 @@ TEST_F(Store, WritesTheLayoutByteForByteAndReadsItBack)
 // The times of each record as read from the file, after a correction of its end.
 TEST_F(Store, TimesOfARecord)
 {
-    const struct { DateTime start, end; std::int32_t add; const char *endText, *days; int elapsed; }
-        rows[] = {
-        {{2001, 12, 31, 23, 59, 0}, {2001, 12, 31, 23, 59, 50}, 20, "0:0:10", "31 dec - 1 jan", 70},
-        {{2004, 3, 1, 0, 0, 0}, {2004, 3, 1, 0, 0, 30}, -60, "23:59:30", "1 mrt - 29 feb", -30},
-        {{2026, 12, 6, 8, 0, 0}, {2026, 12, 6, 8, 0, 0}, 0, "8:0:0", "Vandaag", 0},
-        {{2026, 12, 5, 23, 0, 0}, {2026, 12, 6, 0, 30, 0}, 0, "0:30:0", "5 dec - Vandaag", 5400},
-        {{2026, 11, 6, 8, 0, 0}, {2026, 12, 6, 8, 0, 0}, 0, "8:0:0", "6 nov - Vandaag", 2592000},
-        {{2025, 12, 6, 8, 0, 0}, {2026, 12, 6, 8, 0, 0}, 0, "8:0:0", "6 dec - Vandaag", 31536000},
-        {{0, 0, 0, 0, 0, 0}, {2026, 12, 6, 8, 0, 0}, 0, "8:0:0", "Ongeldige dag - Vandaag", 0},
+    struct Case
+    {
+        DateTime start;
+        DateTime end;
+        std::int32_t add; // seconds added to the end
+        const char *endText;
+        const char *days;
+        std::int32_t elapsed;
+    };
+    const Case rows[] = {
+        {.start = {2001, 12, 31, 23, 59, 0}, .end = {2001, 12, 31, 23, 59, 50}, .add = 20,
+         .endText = "0:0:10", .days = "31 dec - 1 jan", .elapsed = 70},
+        {.start = {2004, 3, 1, 0, 0, 0}, .end = {2004, 3, 1, 0, 0, 30}, .add = -60,
+         .endText = "23:59:30", .days = "1 mrt - 29 feb", .elapsed = -30},
+        {.start = {2026, 12, 6, 8, 0, 0}, .end = {2026, 12, 6, 8, 0, 0}, .add = 0,
+         .endText = "8:0:0", .days = "Vandaag", .elapsed = 0},
+        {.start = {2026, 12, 5, 23, 0, 0}, .end = {2026, 12, 6, 0, 30, 0}, .add = 0,
+         .endText = "0:30:0", .days = "5 dec - Vandaag", .elapsed = 5400},
+        {.start = {2026, 11, 6, 8, 0, 0}, .end = {2026, 12, 6, 8, 0, 0}, .add = 0,
+         .endText = "8:0:0", .days = "6 nov - Vandaag", .elapsed = 2592000},
+        {.start = {2025, 12, 6, 8, 0, 0}, .end = {2026, 12, 6, 8, 0, 0}, .add = 0,
+         .endText = "8:0:0", .days = "6 dec - Vandaag", .elapsed = 31536000},
+        {.start = {0, 0, 0, 0, 0, 0}, .end = {2026, 12, 6, 8, 0, 0}, .add = 0,
+         .endText = "8:0:0", .days = "Ongeldige dag - Vandaag", .elapsed = 0},
     };
     for (const auto &row : rows)
         WriteFileBytes(path, File() + Bytes({{row.start, row.end, ""}}));

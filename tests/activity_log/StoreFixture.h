@@ -1,5 +1,6 @@
 #pragma once
 
+#include "activity_log/StoreCursorGuard.h"
 #include "activity_log/clsActionsDbase.h"
 #include "support/FakeClock.h"
 #include "support/FixedMonthNames.h"
@@ -30,10 +31,10 @@ protected:
     // Appends past the end and sets the cursor back.
     void Append(const LogRecord &r)
     {
-        const std::int32_t saved = db.RecordNr();
+        StoreCursorGuard cursor(db);
         db.RecordNr(db.RecordCount() + 1);
         SetAll(r);
-        db.RecordNr(saved);
+        cursor.Restore();
     }
     std::string File() const { return ReadFileBytes(path); }
     static std::string Record(std::int32_t day, const std::string &text)

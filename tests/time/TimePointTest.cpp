@@ -74,35 +74,59 @@ TEST(TimePoint, NormalisesOutOfRangeFieldsIntoTheCalendar)
 // days between dates saturate at 131071; seconds between points; the weekday from Monday 1.
 TEST(TimePoint, ComparesCountsDaysAndSecondsAndNamesTheWeekday)
 {
-    const std::tuple<Fields, Fields, int, int, std::int32_t, std::int32_t, int> rows[] = {
-        {{2002, 12, 4, 9, 0, 0}, {2002, 12, 4, 10, 0, 0}, 1, 0, 0, 3600, 3},
-        {{2002, 12, 4, 9, 0, 0}, {2002, 12, 4, 9, 0, 0}, 0, 0, 0, 0, 3},
-        {{2002, 12, 4, 9, 0, 1}, {2002, 12, 4, 9, 0, 0}, -1, 0, 0, -1, 3},
-        {{2002, 12, 3, 25, 0, 0}, {2002, 12, 4, 0, 0, 0}, 1, 1, 0, -90000, 2}, // raw, as stored
-        {{2001, 12, 31, 23, 59, 50}, {2002, 1, 1, 0, 0, 10}, 1, 1, 1, 20, 1},
-        {{2002, 1, 1, 0, 0, 10}, {2001, 12, 31, 23, 59, 50}, -1, -1, -1, -20, 2},
-        {{2002, 1, 31, 0, 0, 0}, {2002, 2, 1, 0, 0, 0}, 1, 1, 1, 86400, 4},
-        {{2001, 3, 1, 0, 0, 0}, {2001, 1, 1, 0, 0, 0}, -1, -1, -59, -59 * 86400, 4},
-        {{2004, 1, 1, 23, 0, 0}, {2004, 3, 1, 0, 0, 0}, 1, 1, 60, 60 * 86400 - 23 * 3600, 4},
-        {{2001, 12, 31, 0, 0, 0}, {2069, 12, 31, 0, 0, 0}, 1, 1, 24837, 24837 * 86400, 1},
-        {{2001, 12, 31, 0, 0, 0}, {2072, 1, 1, 0, 0, 0}, 1, 1, 25568, kMin, 1}, // kMin: overflow
-        {{1000, 1, 1, 0, 0, 0}, {2000, 1, 1, 0, 0, 0}, 1, 1, 131071, kMin, 5}, // saturated
-        {{2000, 1, 1, 0, 0, 0}, {1000, 1, 1, 0, 0, 0}, -1, -1, -131071, kMin, 6},
+    struct Case
+    {
+        Fields a;
+        Fields b;
+        int time;
+        int date;
+        std::int32_t days;
+        std::int32_t seconds; // kMin: an overflow
+        std::int32_t weekday;
     };
-    for (const auto &[fa, fb, time, date, days, seconds, weekday] : rows) {
-        clsTimePoint a, b;
-        Set(a, fa);
-        Set(b, fb);
+    const Case cases[] = {
+        {.a = {2002, 12, 4, 9, 0, 0}, .b = {2002, 12, 4, 10, 0, 0}, .time = 1, .date = 0,
+         .days = 0, .seconds = 3600, .weekday = 3},
+        {.a = {2002, 12, 4, 9, 0, 0}, .b = {2002, 12, 4, 9, 0, 0}, .time = 0, .date = 0,
+         .days = 0, .seconds = 0, .weekday = 3},
+        {.a = {2002, 12, 4, 9, 0, 1}, .b = {2002, 12, 4, 9, 0, 0}, .time = -1, .date = 0,
+         .days = 0, .seconds = -1, .weekday = 3},
+        {.a = {2002, 12, 3, 25, 0, 0}, .b = {2002, 12, 4, 0, 0, 0}, .time = 1, .date = 1,
+         .days = 0, .seconds = -90000, .weekday = 2}, // raw, as stored
+        {.a = {2001, 12, 31, 23, 59, 50}, .b = {2002, 1, 1, 0, 0, 10}, .time = 1, .date = 1,
+         .days = 1, .seconds = 20, .weekday = 1},
+        {.a = {2002, 1, 1, 0, 0, 10}, .b = {2001, 12, 31, 23, 59, 50}, .time = -1, .date = -1,
+         .days = -1, .seconds = -20, .weekday = 2},
+        {.a = {2002, 1, 31, 0, 0, 0}, .b = {2002, 2, 1, 0, 0, 0}, .time = 1, .date = 1,
+         .days = 1, .seconds = 86400, .weekday = 4},
+        {.a = {2001, 3, 1, 0, 0, 0}, .b = {2001, 1, 1, 0, 0, 0}, .time = -1, .date = -1,
+         .days = -59, .seconds = -59 * 86400, .weekday = 4},
+        {.a = {2004, 1, 1, 23, 0, 0}, .b = {2004, 3, 1, 0, 0, 0}, .time = 1, .date = 1,
+         .days = 60, .seconds = 60 * 86400 - 23 * 3600, .weekday = 4},
+        {.a = {2001, 12, 31, 0, 0, 0}, .b = {2069, 12, 31, 0, 0, 0}, .time = 1, .date = 1,
+         .days = 24837, .seconds = 24837 * 86400, .weekday = 1},
+        {.a = {2001, 12, 31, 0, 0, 0}, .b = {2072, 1, 1, 0, 0, 0}, .time = 1, .date = 1,
+         .days = 25568, .seconds = kMin, .weekday = 1}, // an overflow
+        {.a = {1000, 1, 1, 0, 0, 0}, .b = {2000, 1, 1, 0, 0, 0}, .time = 1, .date = 1,
+         .days = 131071, .seconds = kMin, .weekday = 5}, // saturated
+        {.a = {2000, 1, 1, 0, 0, 0}, .b = {1000, 1, 1, 0, 0, 0}, .time = -1, .date = -1,
+         .days = -131071, .seconds = kMin, .weekday = 6},
+    };
+    for (const Case &c : cases) {
+        clsTimePoint a;
+        clsTimePoint b;
+        Set(a, c.a);
+        Set(b, c.b);
         SCOPED_TRACE(a.GetDayAsString() + " " + b.GetDayAsString());
         EXPECT_EQ(std::tuple(a.CompareTo(b), a.IsBeforeTime(b), a.Equals(b)),
-                  std::tuple(time, time == 1, time == 0));
+                  std::tuple(c.time, c.time == 1, c.time == 0));
         EXPECT_EQ(std::tuple(a.CompareToDates(b), a.IsBeforeDate(b), a.EqualDates(b)),
-                  std::tuple(date, date == 1, date == 0));
-        EXPECT_EQ(a.GetDaysDifference(b), days);
-        if (seconds == kMin)
+                  std::tuple(c.date, c.date == 1, c.date == 0));
+        EXPECT_EQ(a.GetDaysDifference(b), c.days);
+        if (c.seconds == kMin)
             EXPECT_THROW(a.GetSecondsDifference(b), zk::OverflowError);
         else
-            EXPECT_EQ(a.GetSecondsDifference(b), seconds);
-        EXPECT_EQ(a.GetDayInWeek(), weekday);
+            EXPECT_EQ(a.GetSecondsDifference(b), c.seconds);
+        EXPECT_EQ(a.GetDayInWeek(), c.weekday);
     }
 }

@@ -9,7 +9,7 @@ TEST(RecordTexts, DayTextsNameInvalidDaysTodayAndTheRegionalMonth)
 {
     zk::test::FakeClock clock({2026, 12, 6, 9, 0, 0});
     zk::test::FixedMonthNames dutch;
-    const std::pair<DateTimeGroup, const char *> rows[] = {
+    const std::pair<zk::LocalDateTime, const char *> rows[] = {
         {{2026, 0, 6}, "Ongeldige dag"}, {{2026, 13, 6}, "Ongeldige dag"},
         {{2026, 12, 0}, "Ongeldige dag"}, {{2026, 12, 1}, "1 dec"}, {{2026, 1, 1}, "1 jan"},
         {{2026, 12, 6, 23, 59, 59}, "Vandaag"}, {{2025, 12, 6}, "6 dec"}, {{2026, 11, 6}, "6 nov"},

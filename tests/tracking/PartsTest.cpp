@@ -2,7 +2,6 @@
 
 #include "platform/IdleTimeActivity.h"
 #include "platform/IdleTimeSource.h"
-#include "tracking/ClockSeconds.h"
 
 // Seconds each clock ran: a drift beyond 2 s is a set clock, a gap beyond 600 s a sleep.
 TEST(ClockJumpWatch, TellsASleepFromAWallClockThatWasSet)
@@ -65,19 +64,5 @@ TEST(IdleTimeActivity, InputSinceTheLastLookMovesThePosition)
         const zk::PointerPosition now = a.Look(at += 10000, {1920, 1080});
         EXPECT_EQ(std::pair(now != last, a.CanSeeActivity()), std::pair(moved, canSee)) << at;
         last = now;
-    }
-}
-
-TEST(ClockSeconds, CountsSecondsOfTheRealCalendarWithMonthsCarried)
-{
-    const std::pair<std::array<std::int64_t, 6>, std::int64_t> rows[] = {
-        {{1970, 1, 1, 0, 0, 0}, 0}, {{1969, 12, 31, 23, 59, 59}, -1},
-        {{-1, 1, 1, 0, 0, 0}, -62198755200}, {{2000, 2, 29, 23, 59, 59}, 951868799}, // proleptic
-        {{2023, 15, 1, 0, 0, 0}, 1709251200}, {{2025, -9, 1, 0, 0, 0}, 1709251200}, // months carry
-    };
-    for (const auto &[t, seconds] : rows) {
-        EXPECT_EQ(ClockSeconds(t[0], t[1], t[2], t[3], t[4], t[5]), seconds) << t[1];
-        const zk::LocalDateTime back = LocalFromClockSeconds(seconds); // months in 1..12 again
-        EXPECT_TRUE(ClockSeconds(back) == seconds && back.month > 0 && back.month < 13) << seconds;
     }
 }

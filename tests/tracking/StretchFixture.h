@@ -9,6 +9,7 @@
 #include "support/FakeTrayIcon.h"
 #include "support/LogBytes.h"
 #include "support/TempDir.h"
+#include "totals/TodayTotalCache.h"
 #include "tracking/ActionStateView.h"
 #include "tracking/MouseIdleCounter.h"
 #include "tracking/StretchController.h"
@@ -20,17 +21,20 @@
 
 namespace zk::test {
 
-// The main window as the action state and the controller see it; today's total is as given.
+// The main window as the action state and the controller see it.
 struct FakeWindow : ActionStateView, StretchView
 {
     void SetStartButtonEnabled(bool on) override { startEnabled = on; }
     void SetStopButtonEnabled(bool on) override { stopEnabled = on; }
-    void SetStatusText(const std::string &text) override { statusText = text, ++statusWrites; }
+    void SetStatusText(const std::string &text) override
+    {
+        statusText = text;
+        ++statusWrites;
+    }
     TrayIcon &Tray() override { return tray; }
     std::string FilterText() const override { return filter; }
     void SetFilterText(const std::string &text) override { filter = text; }
     void cmbFilter_Change() override {}
-    std::int32_t GetTodayTimeFromUser(const std::string &) override { return today; }
     void FocusLogList() override { ++focusCalls; }
     void ShowStartWindow() override { ++startWindowShows; }
     void HideMainWindow() override { visible = false; }
@@ -38,7 +42,7 @@ struct FakeWindow : ActionStateView, StretchView
     bool GetAutoStopOnMouseIdle() override { return autoStop; }
     FakeTrayIcon tray;
     std::string statusText, filter = "-Idle";
-    std::int32_t today = 0, statusWrites = 0, focusCalls = 0, startWindowShows = 0;
+    std::int32_t statusWrites = 0, focusCalls = 0, startWindowShows = 0;
     bool startEnabled = true, stopEnabled = true, visible = true, autoStop = true;
 };
 
@@ -52,7 +56,10 @@ protected:
         ResetLanguageChangeForTests();
         actions.OpenFile(path);
         ctl.elapsedwarningMouseIdle().TimeTillWarning(600);
-        ctl.SetMouseWatchReset([this] { watch.Reset(), ++mouseWatchResets; });
+        ctl.SetMouseWatchReset([this] {
+            watch.Reset();
+            ++mouseWatchResets;
+        });
         ctl.SetPointerSource(&pointer);
         watch.ScanRateInSeconds(10);
     }
@@ -68,8 +75,10 @@ protected:
     // Whole minutes of use: six looks, then the minute tick.
     void Minutes(int count, bool moving = true)
     {
-        for (int i = 0; i < count; ++i)
-            Looks(6, moving), ctl.Timer1_Tick();
+        for (int i = 0; i < count; ++i) {
+            Looks(6, moving);
+            ctl.Timer1_Tick();
+        }
     }
     std::int32_t State() { return ctl.ActionState().State(); }
     // The file's records as "9:00-9:25:05 description|" (seconds shown when not 0).
@@ -90,11 +99,12 @@ protected:
     TempDir dir;
     std::string path = dir.File("actions.dat");
     clsActionsDbase actions;
+    TodayTotalCache todayTotal{actions};
     FakeWindow view;
     FakeDialogs dialogs;
     FakePointer pointer;
     MouseIdleCounter watch;
-    StretchController ctl{actions, view, view, dialogs};
+    StretchController ctl{actions, todayTotal, view, view, dialogs};
     int mouseWatchResets = 0;
     Signal<std::int32_t &>::Connection idle =
         watch.Idle.Connect([this](std::int32_t &still) { ctl.MouseWatch_Idle(still); });

@@ -64,26 +64,35 @@ TEST_F(Stretches, StartsAndStopsWriteTheRecords)
     EXPECT_EQ(std::pair(State(), mouseWatchResets), std::pair(2, 7));
 }
 
-// The minute tick writes the end and the tooltip; the two-hour alarm comes once (also while its
-// box lets the ticks run on) until a new start.
+// The minute tick writes the end and the tooltip with the user's total of today (an earlier
+// stretch counts); the two-hour alarm comes once (also while its box lets the ticks run on)
+// until a new start.
 TEST_F(Stretches, TheMinuteTickWritesTheEndTheTooltipAndTheAlarm)
 {
+    actions.CloseFile();
+    zk::test::WriteFileBytes(
+        path, zk::test::Bytes({{{2026, 12, 6, 8, 0, 0}, {2026, 12, 6, 8, 30, 0}, "Anna"}}));
+    actions.OpenFile(path);
     ctl.Timer1_Tick(); // nothing runs: nothing is written
     ctl.NewRecord("Bert", false);
     Minutes(1);
     ctl.NewRecord("Anna", false);
     Minutes(66);
     clock.Advance(1);
-    view.today = 5760;
     ctl.Timer1_Tick();
-    EXPECT_EQ(Log(), "9:00-9:01 Bert|9:01-10:07:01 Anna|");
+    EXPECT_EQ(Log(), "8:00-8:30 Anna|9:00-9:01 Bert|9:01-10:07:01 Anna|");
     EXPECT_EQ(view.tray.toolTip,
               "Anna is busy for: 1 hours and 6 minutes. Today's total: 1 hours and 36 minutes");
-    dialogs.whileOpen = [this] { clock.Advance(60), ctl.Timer1_Tick(); };
-    view.today = 7200;
-    Minutes(2);
+    dialogs.whileOpen = [this] {
+        clock.Advance(60);
+        ctl.Timer1_Tick();
+    };
+    Minutes(23);
+    EXPECT_TRUE(dialogs.calls.empty()); // 1:59:01 today
+    Minutes(1);
     EXPECT_EQ(dialogs.calls.at(0).text + "|" + dialogs.calls[0].title,
               "You're already using the computer for 2 hours. It's time to quit.|Alarm");
+    Minutes(2);
     ctl.NewRecord("Anna", false);
     Minutes(1);
     EXPECT_EQ(dialogs.calls.size(), 2u);

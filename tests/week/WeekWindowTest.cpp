@@ -1,6 +1,6 @@
 // The week overview opened from the main window over a log laid out by hand.
 #include "main_window/Form1Fixture.h"
-#include "report/WeekChart.h"
+#include "week/WeekChart.h"
 #include "week/WeekChartView.h"
 #include "week/frmWeek.h"
 
@@ -9,7 +9,7 @@
 namespace zk::test {
 namespace {
 
-using zk::report::ReportDay;
+using zk::CalendarDay;
 
 class WeekWindowTest : public Form1Fixture
 {
@@ -47,16 +47,22 @@ protected:
 TEST_F(WeekWindowTest, ShowsEachUsersDaysAsTheReportCountsThemAndStepsByButtonsAndKeys)
 {
     ASSERT_EQ(week->Chart()->Users(), QStringList({"Jan", "Jansen", "Piet"}));
-    const std::tuple<ReportDay, int, int, int> days[] = { // Monday, user, day, seconds
-        {{2026, 11, 30}, 0, 6, 3600}, {{2026, 12, 14}, 2, 0, 2700},
-        {{2026, 12, 7}, 0, 1, 7200}, // "Jan" begins "Jansen: homework"
-        {{2026, 12, 7}, 1, 1, 7200}, // across midnight: whole, on the day it ended
-        {{2026, 12, 7}, 1, 0, 0},    {{2026, 12, 7}, 2, 1, 1800},
-        {{2026, 12, 7}, 2, 6, 0},    {{2026, 12, 7}, 0, 0, 3600}}; // this week last
-    for (const auto &[monday, user, day, seconds] : days) {
-        SCOPED_TRACE(monday.ToText() + " user " + std::to_string(user));
-        week->ShowWeek(monday.Plus(3));
-        EXPECT_EQ(week->Chart()->Seconds(user, day), seconds);
+    struct Case
+    {
+        CalendarDay monday;
+        std::size_t user;
+        std::size_t day; // 0 = Monday
+        std::int64_t seconds;
+    };
+    const Case cases[] = {
+        {.monday = {2026, 11, 30}, .user = 0, .day = 6, .seconds = 3600}, // the archive
+        {.monday = {2026, 12, 14}, .user = 2, .day = 0, .seconds = 2700},
+        {.monday = {2026, 12, 7}, .user = 1, .day = 1, .seconds = 7200}, // across midnight
+        {.monday = {2026, 12, 7}, .user = 0, .day = 0, .seconds = 3600}}; // this week last
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.monday.ToText() + " user " + std::to_string(c.user));
+        week->ShowWeek(c.monday.Plus(3));
+        EXPECT_EQ(week->Chart()->Seconds(c.user, c.day), c.seconds);
     }
 
     ASSERT_TRUE(QTest::qWaitForWindowActive(week));
@@ -69,16 +75,19 @@ TEST_F(WeekWindowTest, ShowsEachUsersDaysAsTheReportCountsThemAndStepsByButtonsA
         {"btnPreviousWeek", Qt::Key_Home, "Week of 7 dec 2026"}};
     for (const auto &[button, key, title] : steps) {
         SCOPED_TRACE(title);
-        key ? QTest::keyClick(WeekButton(button), key) : WeekButton(button)->click();
+        if (key)
+            QTest::keyClick(WeekButton(button), key);
+        else
+            WeekButton(button)->click();
         EXPECT_EQ(week->windowTitle().toStdString(), title);
     }
     // A second menu click brings the open window forward as it is; Escape closes.
     WeekButton("btnNextWeek")->click();
     OpenWeek();
-    EXPECT_EQ(week->Monday(), (ReportDay{2026, 12, 14}));
+    EXPECT_EQ(week->Monday(), (CalendarDay{2026, 12, 14}));
     QTest::keyClick(week, Qt::Key_Escape);
     OpenWeek();
-    EXPECT_EQ(week->Monday(), (ReportDay{2026, 12, 7}));
+    EXPECT_EQ(week->Monday(), (CalendarDay{2026, 12, 7}));
 }
 
 TEST_F(WeekWindowTest, FollowsTheRunningStretchNewUsersAndTheLanguage)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "report/DailyTotals.h"
-#include "report/ReportDay.h"
-#include "report/WeekChartLook.h"
+#include "totals/DailyTotals.h"
+#include "time/CalendarDay.h"
+#include "week/WeekChartLook.h"
 
 #include <QRect>
 #include <QString>
@@ -13,7 +13,7 @@
 
 class QPainter;
 
-namespace zk::report {
+namespace zk {
 
 // A bar chart of each user's hours on the seven days (Monday to Sunday) of one
 // week, with the two-hour line, a legend and day labels. One painter serves
@@ -26,9 +26,9 @@ public:
     static constexpr int kHeight = 450;
 
     // Takes the week holding `day` out of the totals.
-    WeekChart(const DailyTotals &totals, const ReportDay &day);
+    WeekChart(const DailyTotals &totals, const CalendarDay &day);
 
-    const std::array<ReportDay, 7> &Days() const { return m_days; }
+    const std::array<CalendarDay, 7> &Days() const { return m_days; }
     // Column headings of the users, in the order of the totals.
     const QStringList &Users() const { return m_users; }
     // Seconds of user u on day d (0 = Monday).
@@ -42,14 +42,9 @@ public:
     void Paint(QPainter &painter, const QRect &area, const WeekChartLook &look) const;
 
 private:
-    std::array<ReportDay, 7> m_days;
+    std::array<CalendarDay, 7> m_days;
     QStringList m_users;
     std::vector<std::array<std::int64_t, 7>> m_seconds;
 };
 
-// The chart of the week holding `day` written to `path` as PNG or SVG by the
-// file's extension (case-insensitive); the reason on failure, empty on
-// success. Lives in zk_report_chart (WeekChartFile.cpp), which brings Qt Svg.
-QString SaveWeekChart(const DailyTotals &totals, const ReportDay &day, const QString &path);
-
-} // namespace zk::report
+} // namespace zk

@@ -1,14 +1,14 @@
-#include "report/WeekChart.h"
+#include "week/WeekChart.h"
 
 #include "platform/qt/Latin1.h"
-#include "report/ReportText.h"
+#include "totals/TotalsText.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
 
-namespace zk::report {
+namespace zk {
 
 namespace {
 
@@ -34,9 +34,9 @@ QFont ChartFont(int pixels, bool bold = false)
 
 } // namespace
 
-WeekChart::WeekChart(const DailyTotals &totals, const ReportDay &day)
+WeekChart::WeekChart(const DailyTotals &totals, const CalendarDay &day)
 {
-    const ReportDay monday = day.MondayOfWeek();
+    const CalendarDay monday = day.MondayOfWeek();
     for (std::int32_t d = 0; d < 7; ++d)
         m_days[static_cast<std::size_t>(d)] = monday.Plus(d);
     for (const auto &name : totals.Users())
@@ -120,7 +120,7 @@ void WeekChart::Paint(QPainter &p, const QRect &area, const WeekChartLook &look)
                              plot.bottom() - y);
             p.fillRect(bar, UserColour(u));
         }
-        const ReportDay &day = m_days[d];
+        const CalendarDay &day = m_days[d];
         const double x = plot.left() + group * static_cast<double>(d);
         p.setPen(look.text);
         p.drawText(QRectF(x, plot.bottom() + px(6), group, px(18)), Qt::AlignCenter, look.days[d]);
@@ -178,4 +178,4 @@ void WeekChart::Paint(QPainter &p, const QRect &area, const WeekChartLook &look)
     }
 }
 
-} // namespace zk::report
+} // namespace zk

@@ -5,7 +5,7 @@
 
 #include <array>
 
-namespace zk::report {
+namespace zk {
 
 // What the week chart is drawn with besides its numbers: colours and texts.
 // The defaults are the report's picture: black on white, in English.
@@ -27,4 +27,4 @@ struct WeekChartLook
     bool weekTotals = false;
 };
 
-} // namespace zk::report
+} // namespace zk

@@ -1,42 +1,39 @@
-#include "report/DailyTotals.h"
+#include "totals/DailyTotals.h"
+
+#include "totals/CountingRule.h"
 
 #include <algorithm>
 
-namespace zk::report {
+namespace zk {
 
 namespace {
 
-bool DayBefore(const DailyTotals::Row &row, const ReportDay &d) { return row.day < d; }
-
-bool BeginsWith(const std::string &text, const std::string &prefix)
-{
-    return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
-}
+bool DayBefore(const DailyTotals::Row &row, const CalendarDay &d) { return row.day < d; }
 
 } // namespace
 
-DailyTotals::DailyTotals(std::vector<std::string> users, std::optional<ReportDay> from,
-                         std::optional<ReportDay> to)
+DailyTotals::DailyTotals(std::vector<std::string> users, std::optional<CalendarDay> from,
+                         std::optional<CalendarDay> to)
     : m_users(std::move(users)), m_from(from), m_to(to)
 {
 }
 
-DailyTotals::DailyTotals(const std::vector<ReportRecord> &records, std::vector<std::string> users,
-                         std::optional<ReportDay> from, std::optional<ReportDay> to)
+DailyTotals::DailyTotals(const std::vector<LogEntry> &records, std::vector<std::string> users,
+                         std::optional<CalendarDay> from, std::optional<CalendarDay> to)
     : DailyTotals(std::move(users), from, to)
 {
-    for (const ReportRecord &r : records)
+    for (const LogEntry &r : records)
         Add(r);
 }
 
-void DailyTotals::Add(const ReportRecord &r)
+void DailyTotals::Add(const LogEntry &r)
 {
-    const auto day = ReportDay::FromFields(r.end.Year, r.end.Month, r.end.Day);
+    const auto day = CountingRule::Day(r.end);
     if (!day || (m_from && *day < *m_from) || (m_to && *m_to < *day))
         return;
-    const bool idle = BeginsWith(r.description, "Idle");
+    const bool idle = CountingRule::IsIdle(r.description);
     const bool anyUser = std::any_of(m_users.begin(), m_users.end(),
-                                     [&](const auto &u) { return BeginsWith(r.description, u); });
+                                     [&](const auto &u) { return CountingRule::CountsFor(r.description, u); });
     if (!idle && !anyUser)
         return;
     if (!r.elapsed) {
@@ -53,13 +50,13 @@ void DailyTotals::Add(const ReportRecord &r)
         it = m_rows.insert(it, std::move(row));
     }
     for (std::size_t u = 0; u < m_users.size(); ++u)
-        if (BeginsWith(r.description, m_users[u]))
+        if (CountingRule::CountsFor(r.description, m_users[u]))
             it->seconds[u] += *r.elapsed;
     if (idle)
         it->idle += *r.elapsed;
 }
 
-DailyTotals::Row DailyTotals::RowOf(const ReportDay &day) const
+DailyTotals::Row DailyTotals::RowOf(const CalendarDay &day) const
 {
     const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), day, DayBefore);
     if (it != m_rows.end() && it->day == day)
@@ -70,4 +67,4 @@ DailyTotals::Row DailyTotals::RowOf(const ReportDay &day) const
     return empty;
 }
 
-} // namespace zk::report
+} // namespace zk

@@ -1,0 +1,84 @@
+#include "totals/LogVisitor.h"
+
+#include "activity_log/LogArchive.h"
+#include "activity_log/StoreCursorGuard.h"
+#include "activity_log/clsActionsDbase.h"
+#include "time/OverflowError.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace zk {
+
+namespace {
+
+constexpr std::int32_t kMaxRecordNr = 32767;
+
+} // namespace
+
+std::int64_t LogVisitor::File(const std::string &path, const Visit &visit)
+{
+    clsActionsDbase db;
+    db.OpenReadOnly(path);
+    const std::int64_t unreachable = Store(db, visit);
+    db.CloseFile();
+    return unreachable;
+}
+
+std::int64_t LogVisitor::Store(clsActionsDbase &db, const Visit &visit)
+{
+    // A record only buffered so far (the running stretch) counts too.
+    db.Flush();
+    StoreCursorGuard cursor(db);
+    const std::int32_t count = db.RecordCount();
+    const std::int32_t reachable = std::min(count, kMaxRecordNr);
+    LogEntry r;
+    for (std::int32_t i = 1; i <= reachable; ++i) {
+        db.RecordNr(i);
+        r.nr = i;
+        r.start = db.StartDateTime();
+        r.end = db.EndDateTime();
+        r.elapsed.reset();
+        try {
+            r.elapsed = db.ElapsedSeconds();
+        } catch (const OverflowError &) {
+            // A damaged record: its duration is unknown, the record is still listed.
+        }
+        r.description = db.Description();
+        visit(r);
+    }
+    cursor.Restore();
+    return count - reachable;
+}
+
+std::int64_t LogVisitor::WithArchives(const std::string &path, const Visit &visit)
+{
+    const std::vector<std::string> archives = LogArchive::Beside(path);
+    std::int64_t unreachable = 0;
+    for (const std::string &archive : archives)
+        unreachable += File(archive, visit);
+    std::error_code error;
+    if (archives.empty() || std::filesystem::exists(path, error))
+        unreachable += File(path, visit);
+    return unreachable;
+}
+
+std::int64_t LogVisitor::WithArchives(clsActionsDbase &store, const CalendarDay &from,
+                                      const Visit &visit)
+{
+    const LocalDateTime cut{from.year, from.month, from.day, 0, 0, 0};
+    std::int64_t unreachable = 0;
+    for (const std::string &archive : LogArchive::Beside(store.FileName(), &cut))
+        unreachable += File(archive, visit);
+    return unreachable + Store(store, visit);
+}
+
+std::vector<LogEntry> LogVisitor::Read(const std::string &path)
+{
+    std::vector<LogEntry> records;
+    File(path, [&](const LogEntry &r) { records.push_back(r); });
+    return records;
+}
+
+} // namespace zk

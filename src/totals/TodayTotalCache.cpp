@@ -1,0 +1,66 @@
+#include "totals/TodayTotalCache.h"
+
+#include "activity_log/StoreCursorGuard.h"
+#include "activity_log/clsActionsDbase.h"
+#include "time/OverflowError.h"
+#include "totals/CountingRule.h"
+
+namespace zk {
+
+TodayTotalCache::TodayTotalCache(clsActionsDbase &store)
+    : m_store(store)
+{
+    m_change = store.Change.Connect([this] { Forget(m_store.RecordNr()); });
+    m_opened = store.Opened.Connect([this] { ForgetAll(); });
+}
+
+void TodayTotalCache::Forget(std::int32_t nr)
+{
+    const auto at = static_cast<std::size_t>(nr);
+    if (nr >= 1 && at < m_summaries.size())
+        m_summaries[at].known = false;
+}
+
+void TodayTotalCache::Note(std::int32_t nr, std::string description)
+{
+    if (nr < 1)
+        return;
+    const auto at = static_cast<std::size_t>(nr);
+    if (at >= m_summaries.size())
+        m_summaries.resize(at + 1);
+    Summary &s = m_summaries[at];
+    s.day = CountingRule::Day(m_store.EndDateTime());
+    s.description = std::move(description);
+    try {
+        s.seconds = m_store.ElapsedSeconds();
+        s.hasSeconds = true;
+    } catch (const OverflowError &) {
+        s.hasSeconds = false; // a damaged record has no duration to add
+    }
+    s.known = true;
+}
+
+std::int32_t TodayTotalCache::GetTodayTimeFromUser(const std::string &username)
+{
+    StoreCursorGuard cursor(m_store);
+    std::int32_t total = 0;
+    const std::int16_t n = CheckedToInt16(m_store.RecordCount());
+    if (m_summaries.size() < static_cast<std::size_t>(n) + 1)
+        m_summaries.resize(static_cast<std::size_t>(n) + 1);
+    const std::optional<CalendarDay> today = CalendarDay::Of(CurrentClock().Now());
+    for (std::int32_t i = 1; i <= n; ++i) {
+        if (!m_summaries[static_cast<std::size_t>(i)].known) {
+            m_store.RecordNr(i);
+            Note(i, m_store.Description());
+        }
+        const Summary &s = m_summaries[static_cast<std::size_t>(i)];
+        if (!today || s.day != today || !s.hasSeconds ||
+            !CountingRule::CountsFor(s.description, username))
+            continue;
+        total = CheckedAdd(total, s.seconds);
+    }
+    cursor.Restore();
+    return total;
+}
+
+} // namespace zk
