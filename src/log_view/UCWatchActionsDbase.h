@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class FailureReporter;
 class clsActionsDbase;
 class clsUsers;
 class LogListModel;
@@ -41,7 +42,8 @@ class UCWatchActionsDbase : public QWidget
     Q_OBJECT
 
 public:
-    explicit UCWatchActionsDbase(QWidget *parent = nullptr);
+    // failures: where a confirmed in-place edit that cannot be written is told.
+    explicit UCWatchActionsDbase(FailureReporter &failures, QWidget *parent = nullptr);
     ~UCWatchActionsDbase() override;
 
     // users := newUsers, attach newActions, filter := newfilter, one rebuild.
@@ -83,10 +85,6 @@ public:
 
     std::int32_t knownRecordCount() const { return m_knownRecordCount; }
 
-signals:
-    // A confirmed in-place edit could not be written (the store's error text).
-    void editFailed(const QString &message);
-
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
@@ -113,6 +111,7 @@ private:
     void UpdateResourcesUCWatchActionsDbase();
     void Attach(clsActionsDbase &store);
 
+    FailureReporter &m_failures;
     clsActionsDbase *actionsdbase = nullptr;
     clsUsers *m_users = nullptr;
     std::string m_filter;

@@ -4,6 +4,7 @@
 #include "activity_log/clsActionsDbase.h"
 #include "localisation/OwnMessages.h"
 #include "localisation/Module2.h"
+#include "options/Options.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/PointerSource.h"
@@ -52,11 +53,13 @@ std::int32_t ToInt32Clamped(std::int64_t v)
 } // namespace
 
 StretchController::StretchController(clsActionsDbase &actions, StretchView &view,
-                                     ActionStateView &stateView, zk::Dialogs &dialogs)
+                                     ActionStateView &stateView, zk::Dialogs &dialogs,
+                                     const Options &options)
     : actions(actions)
     , m_view(view)
     , m_stateView(stateView)
     , m_dialogs(dialogs)
+    , m_options(options)
     , m_elapsedwarning(std::make_unique<clsElapsedWarning>())
     , m_elapsedwarningMouseIdle(std::make_unique<clsElapsedWarning>())
 {
@@ -363,7 +366,7 @@ void StretchController::elapsedwarning_Warning()
 
 void StretchController::elapsedwarningMouseIdle_Warning()
 {
-    if (m_currentRecordNr == 0 || !m_view.GetAutoStopOnMouseIdle() || !PointerSeen())
+    if (m_currentRecordNr == 0 || !m_options.AutoStopOnMouseIdle() || !PointerSeen())
         return;
 
     const std::int32_t limit = elapsedwarningMouseIdle().TimeTillWarning();

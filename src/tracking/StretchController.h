@@ -9,6 +9,7 @@
 #include <string>
 
 class ActionStateView;
+class Options;
 class StretchView;
 class clsActionsDbase;
 class clsElapsedWarning;
@@ -47,8 +48,9 @@ class PointerSource;
 class StretchController
 {
 public:
+    // options: AutoStopOnMouseIdle, read at every automatic stop.
     StretchController(clsActionsDbase &actions, StretchView &view, ActionStateView &stateView,
-                      zk::Dialogs &dialogs);
+                      zk::Dialogs &dialogs, const Options &options);
     ~StretchController();
     StretchController(const StretchController &) = delete;
     StretchController &operator=(const StretchController &) = delete;
@@ -120,6 +122,7 @@ private:
     StretchView &m_view;
     ActionStateView &m_stateView;
     zk::Dialogs &m_dialogs;
+    const Options &m_options;
 
     std::int16_t m_currentRecordNr = 0;
     std::string m_currentUser;
