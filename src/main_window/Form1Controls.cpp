@@ -34,7 +34,7 @@ QPushButton *AddButton(QWidget *parent, const char *name)
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(name);
-    button->setMinimumSize(160, 32);
+    button->setMinimumHeight(32);
     return button;
 }
 

@@ -3,18 +3,28 @@
 
 #include "FakeTarget.h"
 #include "support/FakeSettings.h"
+#include "support/FreshLanguage.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
 class Language : public ::testing::Test
 {
 protected:
-    void TearDown() override { ResetLanguageChangeForTests(); }
+    void SetUp() override { Fresh(); }
+    // A start of the program: the language as the settings hold it now.
+    void Fresh()
+    {
+        language.reset();
+        language.emplace();
+    }
     std::string Stored() const { return settings.Get("Options", "Language").value_or("absent"); }
 
     zk::test::FakeSettings settings;
+    std::optional<zk::test::FreshLanguage> language;
 };
 
 // The stored code is taken as it is; texts come only for exactly "NL" and "ENG".
@@ -32,8 +42,8 @@ TEST_F(Language, TheStoredCodeChoosesTheTables)
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row[0]);
-        ResetLanguageChangeForTests();
         settings.Write("Sitclock", "Options", "Language", row[0]);
+        Fresh();
         EXPECT_EQ(gLanguageChange().GetLanguage(), row[0]);
         FakeTarget title = FakeTarget::Control("Form1"),
                    column = FakeTarget::Column("headStartTime");

@@ -9,18 +9,61 @@
 
 using namespace zk::translation;
 
-TEST(TranslationTables, BothLanguagesHaveTheSameKeysOnceWithAText)
+TEST(TranslationTables, EveryKeyComesOnceWithATextInBothLanguages)
 {
     for (Table table : {Table::ControlNames, Table::ColumnKeys, Table::Messages}) {
-        std::set<std::string> keys[2];
         for (Language language : {Language::NL, Language::ENG}) {
+            std::set<std::string> keys;
             for (const auto &[key, text] : TableRows(table, language)) {
-                EXPECT_TRUE(keys[static_cast<int>(language)].insert(key).second) << key;
+                EXPECT_TRUE(keys.insert(key).second) << key;
                 EXPECT_FALSE(text.empty()) << key;
             }
             EXPECT_EQ(TableMap(table, language).size(), TableRows(table, language).size());
         }
-        EXPECT_EQ(keys[0], keys[1]);
+    }
+}
+
+// Rows as the person reads them, one of each table.
+TEST(TranslationTables, KnownRowsReadAsWritten)
+{
+    struct Row
+    {
+        Table table;
+        const char *key;
+        const char *nl;
+        const char *eng;
+    };
+    const Row rows[] = {
+        {.table = Table::ControlNames, .key = "frmAbout", .nl = "Over Zitklok",
+         .eng = "About Sitclock"},
+        {.table = Table::ControlNames, .key = "frmStart", .nl = "Wie gaat bezig?",
+         .eng = "Who is starting?"},
+        {.table = Table::ControlNames, .key = "mnuExit", .nl = "&Sluiten", .eng = "E&xit"},
+        {.table = Table::ColumnKeys, .key = "headStartTime", .nl = "Start tijd",
+         .eng = "Start Time"},
+        {.table = Table::Messages, .key = "Alles", .nl = "Alles", .eng = "All"},
+        {.table = Table::Messages, .key = "Changing a description",
+         .nl = "Het wijzigen van een beschrijving", .eng = "Changing a description"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.key);
+        EXPECT_EQ(TableMap(row.table, Language::NL).at(row.key), row.nl);
+        EXPECT_EQ(TableMap(row.table, Language::ENG).at(row.key), row.eng);
+    }
+}
+
+// Every operation whose failure the program tells is worded in Dutch too, not left in English.
+TEST(TranslationTables, EveryGuardedOperationHasADutchRow)
+{
+    for (const char *operation :
+         {"Changing a description", "Changing the language", "Changing the option",
+          "Editing the users", "Filtering the log list", "Handling an event",
+          "Reading the week overview", "Showing the about window", "Showing the week overview",
+          "Starting Zitklok", "Starting a stretch", "Starting with the computer",
+          "Stopping the stretch", "Turning to the log list", "Updating the filter box",
+          "Updating the running stretch", "Watching the mouse"}) {
+        EXPECT_NE(TranslateTextNL(operation), "") << operation;
+        EXPECT_NE(TranslateTextNL(operation), operation) << operation;
     }
 }
 

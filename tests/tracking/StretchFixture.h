@@ -1,10 +1,12 @@
 #pragma once
 
 #include "activity_log/clsActionsDbase.h"
-#include "localisation/gclsLanguageChange.h"
+#include "options/Options.h"
 #include "support/FakeClock.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePointer.h"
+#include "support/FakeRunKey.h"
+#include "support/FreshLanguage.h"
 #include "support/FakeSettings.h"
 #include "support/FakeTrayIcon.h"
 #include "support/LogBytes.h"
@@ -35,11 +37,10 @@ struct FakeWindow : ActionStateView, StretchView
     void ShowStartWindow() override { ++startWindowShows; }
     void HideMainWindow() override { visible = false; }
     bool MainWindowVisible() const override { return visible; }
-    bool GetAutoStopOnMouseIdle() override { return autoStop; }
     FakeTrayIcon tray;
     std::string statusText, filter = "-Idle";
     std::int32_t today = 0, statusWrites = 0, focusCalls = 0, startWindowShows = 0;
-    bool startEnabled = true, stopEnabled = true, visible = true, autoStop = true;
+    bool startEnabled = true, stopEnabled = true, visible = true;
 };
 
 // A main window's worth of tracking wired as start-up wires it: a real store on a temporary
@@ -49,7 +50,6 @@ class StretchFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ResetLanguageChangeForTests();
         actions.OpenFile(path);
         ctl.elapsedwarningMouseIdle().TimeTillWarning(600);
         ctl.SetMouseWatchReset([this] { watch.Reset(), ++mouseWatchResets; });
@@ -87,6 +87,7 @@ protected:
 
     FakeClock clock;
     FakeSettings settings;
+    FreshLanguage language;
     TempDir dir;
     std::string path = dir.File("actions.dat");
     clsActionsDbase actions;
@@ -94,7 +95,9 @@ protected:
     FakeDialogs dialogs;
     FakePointer pointer;
     MouseIdleCounter watch;
-    StretchController ctl{actions, view, view, dialogs};
+    FakeRunKey runKey;
+    Options options{runKey, "zitklok"};
+    StretchController ctl{actions, view, view, dialogs, options};
     int mouseWatchResets = 0;
     Signal<std::int32_t &>::Connection idle =
         watch.Idle.Connect([this](std::int32_t &still) { ctl.MouseWatch_Idle(still); });
