@@ -30,12 +30,6 @@ protected:
     FailureReporter failures{dialogs};
 };
 
-TEST_F(Failures, AnOperationThatRunsToItsEndTellsNothing)
-{
-    EXPECT_TRUE(failures.Guard("Saving a file", [] {}));
-    EXPECT_TRUE(dialogs.calls.empty());
-}
-
 // A failure is told once in a box naming it and why: the same one while its box is open (a
 // timer in its event loop) adds none, another operation does. Without texts of the language:
 // English, the name as given.
@@ -57,18 +51,6 @@ TEST_F(Failures, AFailureIsToldOnceWhileItsBoxIsOpen)
     dialogs.whileOpen = {};
     failures.Guard("Saving a file", fail); // its box closed: told again
     EXPECT_EQ(dialogs.calls.size(), 3u);
-}
-
-// A known operation is worded in the current language, with the icon asked for.
-TEST_F(Failures, AKnownOperationIsToldInTheLanguageOfNow)
-{
-    Language("NL");
-    failures.Guard("Starting a stretch", [] { throw std::runtime_error("x"); },
-                   Dialogs::Icon::Exclamation);
-    ASSERT_EQ(dialogs.calls.size(), 1u);
-    EXPECT_EQ(dialogs.calls[0].text.rfind("Het beginnen van een nieuwe zittijd", 0), 0u);
-    EXPECT_EQ(dialogs.calls[0].title, "Zitklok");
-    EXPECT_EQ(dialogs.calls[0].icon, Dialogs::Icon::Exclamation);
 }
 
 // Settings that cannot be saved are told once in the reporter's life, naming where; a fresh

@@ -32,26 +32,33 @@ TEST_F(Language, TheStoredCodeChoosesTheTables)
 {
     EXPECT_EQ(gLanguageChange().GetLanguage(), "ENG");
     EXPECT_EQ(Stored(), "absent"); // the default is not written back
-    const char *rows[][4] = {
-        {"ENG", "Sitclock version 3.2", "All", "Start Time"},
-        {"NL", "Zitklok versie 3.2", "Alles", "Start tijd"},
-        {"Nl", "initial caption", "", "initial text"},
-        {"eng", "initial caption", "", "initial text"},
-        {"NL ", "initial caption", "", "initial text"},
-        {"", "initial caption", "", "initial text"},
+    struct Row
+    {
+        const char *stored;
+        const char *title;  // the main window's caption
+        const char *all;    // the message "Alles"
+        const char *column; // the start time's column header
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row[0]);
-        settings.Write("Sitclock", "Options", "Language", row[0]);
+    const Row rows[] = {
+        {.stored = "ENG", .title = "Sitclock version 3.2", .all = "All", .column = "Start Time"},
+        {.stored = "NL", .title = "Zitklok versie 3.2", .all = "Alles", .column = "Start tijd"},
+        {.stored = "Nl", .title = "initial caption", .all = "", .column = "initial text"},
+        {.stored = "eng", .title = "initial caption", .all = "", .column = "initial text"},
+        {.stored = "NL ", .title = "initial caption", .all = "", .column = "initial text"},
+        {.stored = "", .title = "initial caption", .all = "", .column = "initial text"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.stored);
+        settings.Write("Sitclock", "Options", "Language", row.stored);
         Fresh();
-        EXPECT_EQ(gLanguageChange().GetLanguage(), row[0]);
-        FakeTarget title = FakeTarget::Control("Form1"),
-                   column = FakeTarget::Column("headStartTime");
+        EXPECT_EQ(gLanguageChange().GetLanguage(), row.stored);
+        FakeTarget title = FakeTarget::Control("Form1");
+        FakeTarget column = FakeTarget::Column("headStartTime");
         TranslateControl(title);
         TranslateControl(column);
-        EXPECT_EQ(title.caption, row[1]);
-        EXPECT_EQ(TranslateText("Alles"), row[2]);
-        EXPECT_EQ(column.text, row[3]);
+        EXPECT_EQ(title.caption, row.title);
+        EXPECT_EQ(TranslateText("Alles"), row.all);
+        EXPECT_EQ(column.text, row.column);
     }
 }
 

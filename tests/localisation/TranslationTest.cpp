@@ -23,35 +23,6 @@ TEST(TranslationTables, EveryKeyComesOnceWithATextInBothLanguages)
     }
 }
 
-// Rows as the person reads them, one of each table.
-TEST(TranslationTables, KnownRowsReadAsWritten)
-{
-    struct Row
-    {
-        Table table;
-        const char *key;
-        const char *nl;
-        const char *eng;
-    };
-    const Row rows[] = {
-        {.table = Table::ControlNames, .key = "frmAbout", .nl = "Over Zitklok",
-         .eng = "About Sitclock"},
-        {.table = Table::ControlNames, .key = "frmStart", .nl = "Wie gaat bezig?",
-         .eng = "Who is starting?"},
-        {.table = Table::ControlNames, .key = "mnuExit", .nl = "&Sluiten", .eng = "E&xit"},
-        {.table = Table::ColumnKeys, .key = "headStartTime", .nl = "Start tijd",
-         .eng = "Start Time"},
-        {.table = Table::Messages, .key = "Alles", .nl = "Alles", .eng = "All"},
-        {.table = Table::Messages, .key = "Changing a description",
-         .nl = "Het wijzigen van een beschrijving", .eng = "Changing a description"},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.key);
-        EXPECT_EQ(TableMap(row.table, Language::NL).at(row.key), row.nl);
-        EXPECT_EQ(TableMap(row.table, Language::ENG).at(row.key), row.eng);
-    }
-}
-
 // Every operation whose failure the program tells is worded in Dutch too, not left in English.
 TEST(TranslationTables, EveryGuardedOperationHasADutchRow)
 {
