@@ -5,8 +5,8 @@
 #include "platform/Latin1.h"
 #include "platform/Registry.h"
 
-#include <QCoreApplication>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>

@@ -11,7 +11,6 @@ ZitklokApplication::ZitklokApplication(int &argc, char **argv, FailureReporter &
 bool ZitklokApplication::notify(QObject *receiver, QEvent *event)
 {
     bool handled = false;
-    m_failures.Guard("Handling an event",
-                     [&] { handled = QApplication::notify(receiver, event); });
+    m_failures.Guard("Handling an event", [&] { handled = QApplication::notify(receiver, event); });
     return handled;
 }

@@ -8,7 +8,8 @@
 
 FailureReporter::FailureReporter(zk::Dialogs &dialogs)
     : m_dialogs(dialogs)
-{}
+{
+}
 
 bool FailureReporter::Guard(const std::string &operation, const std::function<void()> &body,
                             zk::Dialogs::Icon icon)

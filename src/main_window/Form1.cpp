@@ -66,27 +66,25 @@ Form1::~Form1() = default;
 void Form1::ConnectControls()
 {
     StretchController &stretch = m_household.Stretch();
-    const auto forward = [this](QAction *item, void (Form1::*click)()) {
-        connect(item, &QAction::triggered, this, [this, click] { (this->*click)(); });
-    };
     connect(m_controls.btnStartComputeren, &QPushButton::clicked, this, [this, &stretch] {
         Guard("Starting with the computer", [&] { stretch.btnStartComputeren_Click(); });
     });
     connect(m_controls.btnEindigComputeren, &QPushButton::clicked, this, [this, &stretch] {
         Guard("Stopping the stretch", [&] { stretch.btnEindigComputeren_Click(); });
     });
-    connect(m_controls.cmbFilter, &QComboBox::editTextChanged, this, [this] { cmbFilter_Change(); });
+    connect(m_controls.cmbFilter, &QComboBox::editTextChanged, this,
+            [this] { cmbFilter_Change(); });
     connect(m_controls.cmbFilter, &QComboBox::activated, this, [this] { cmbFilter_Click(); });
     m_mouseIdle = m_controls.UCMouseWatch1->Idle.Connect([this, &stretch](std::int32_t &last) {
         Guard("Watching the mouse", [&] { stretch.MouseWatch_Idle(last); });
     });
-    m_mouseResetIdle = m_controls.UCMouseWatch1->ResetIdle.Connect([this, &stretch] {
-        Guard("Watching the mouse", [&] { stretch.MouseWatch_ResetIdle(); });
-    });
-    forward(m_controls.mnuExit, &Form1::mnuExit_Click);
-    forward(m_controls.mnuEditUsers, &Form1::mnuEditUsers_Click);
-    forward(m_controls.mnuWeekOverview, &Form1::mnuWeekOverview_Click);
-    forward(m_controls.mnuHelpAboutZitklok, &Form1::mnuHelpAboutZitklok_Click);
+    m_mouseResetIdle = m_controls.UCMouseWatch1->ResetIdle.Connect(
+        [this, &stretch] { Guard("Watching the mouse", [&] { stretch.MouseWatch_ResetIdle(); }); });
+    connect(m_controls.mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
+    connect(m_controls.mnuEditUsers, &QAction::triggered, this, &Form1::mnuEditUsers_Click);
+    connect(m_controls.mnuWeekOverview, &QAction::triggered, this, &Form1::mnuWeekOverview_Click);
+    connect(m_controls.mnuHelpAboutZitklok, &QAction::triggered, this,
+            &Form1::mnuHelpAboutZitklok_Click);
 }
 
 void Form1::Form_Load()
@@ -116,8 +114,7 @@ void Form1::Form_Load()
 
 void Form1::NewRecord(const std::string &Description, bool SetToIdle)
 {
-    Guard("Starting a stretch",
-          [&] { m_household.Stretch().NewRecord(Description, SetToIdle); });
+    Guard("Starting a stretch", [&] { m_household.Stretch().NewRecord(Description, SetToIdle); });
 }
 
 bool Form1::Guard(const std::string &operation, const std::function<void()> &body)
@@ -157,9 +154,8 @@ void Form1::SetFilterText(const std::string &text)
 void Form1::cmbFilter_Change()
 {
     // Before start-up the list has no store and only keeps the text.
-    Guard("Filtering the log list", [this] {
-        m_controls.UCWatchActionsDbase1->filter(FilterForComboText(FilterText()));
-    });
+    Guard("Filtering the log list",
+          [this] { m_controls.UCWatchActionsDbase1->filter(FilterForComboText(FilterText())); });
 }
 
 void Form1::cmbFilter_Click()

@@ -28,8 +28,7 @@ class PointerSource;
 class Form1Controls
 {
 public:
-    Form1Controls(QMainWindow &window, zk::PointerSource &pointer,
-                  FailureReporter &failures);
+    Form1Controls(QMainWindow &window, zk::PointerSource &pointer, FailureReporter &failures);
     ~Form1Controls();
     Form1Controls(const Form1Controls &) = delete;
     Form1Controls &operator=(const Form1Controls &) = delete;

@@ -7,8 +7,7 @@
 
 #include <QAction>
 
-OptionsMenu::OptionsMenu(Form1Controls &controls, Household &household,
-                         FailureReporter &failures)
+OptionsMenu::OptionsMenu(Form1Controls &controls, Household &household, FailureReporter &failures)
     : m_controls(controls)
     , m_household(household)
     , m_failures(failures)
@@ -33,8 +32,7 @@ void OptionsMenu::Connect(QAction *item, bool (Options::*get)() const,
                           const std::function<void(bool)> &set)
 {
     QObject::connect(item, &QAction::triggered, item, [this, get, set] {
-        m_failures.Guard("Changing the option",
-                         [&] { set(!(m_household.options().*get)()); });
+        m_failures.Guard("Changing the option", [&] { set(!(m_household.options().*get)()); });
         ShowOptions();
     });
 }

@@ -21,8 +21,7 @@ public:
     void ShowLanguage();
 
 private:
-    void Connect(QAction *item, bool (Options::*get)() const,
-                 const std::function<void(bool)> &set);
+    void Connect(QAction *item, bool (Options::*get)() const, const std::function<void(bool)> &set);
 
     Form1Controls &m_controls;
     Household &m_household;

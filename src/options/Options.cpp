@@ -23,7 +23,8 @@ void Store(const char *key, bool value)
 Options::Options(zk::RunKey &runKey, std::string programCommand)
     : m_runKey(runKey)
     , m_programCommand(std::move(programCommand))
-{}
+{
+}
 
 bool Options::AutoStopOnMouseIdle() const
 {
