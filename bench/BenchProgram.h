@@ -3,6 +3,7 @@
 // What the benchmarks that start the main window or the program share: a
 // log of a household's use and platform parts that do nothing.
 
+#include "failure/FailureReporter.h"
 #include "main_window/Form1.h"
 #include "platform/Registry.h"
 #include "platform/RunKey.h"
@@ -40,6 +41,7 @@ struct FakeHousehold
 {
     zk::test::FakeSettings settings;
     zk::test::FakeDialogs dialogs;
+    FailureReporter failures{dialogs};
     zk::test::FakeTrayIcon tray;
     zk::test::FakePointer pointer;
     NullRunKey runKey;
@@ -50,9 +52,9 @@ struct FakeHousehold
     // The services of a main window whose log lives in `folder`.
     Form1Services Services(const std::string &folder)
     {
-        return Form1Services{
-            dialogs,  tray,   pointer,           runKey,
-            registry, folder, "/opt/zk/zitklok", [](const std::string &) { return true; }};
+        return Form1Services{dialogs,  failures, tray,   pointer,
+                             runKey,   registry, folder, "/opt/zk/zitklok",
+                             [](const std::string &) { return true; }};
     }
 };
 

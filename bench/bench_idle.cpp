@@ -6,7 +6,7 @@
 // (target: at most 10; the minute tick and the pointer look every ten seconds
 // make 7), every timer event in the process per minute, and the main thread's
 // voluntary context switches per minute as the kernel counts them.
-#include "localisation/gclsLanguageChange.h"
+#include "support/FreshLanguage.h"
 #include "main_window/Form1.h"
 #include "support/TempDir.h"
 #include "users/frmStart.h"
@@ -111,7 +111,7 @@ void BM_IdleWhileAStretchRuns(benchmark::State &state)
     zk::test::TempDir dir;
     WriteNearlyFullLog(dir.File("actions.dat"));
     zk::bench::FakeHousehold household;
-    ResetLanguageChangeForTests();
+    zk::test::FreshLanguage language;
 
     for (auto _ : state) {
         auto form = std::make_unique<Form1>(household.Services(dir.Path().string()));
@@ -150,7 +150,6 @@ void BM_IdleWhileAStretchRuns(benchmark::State &state)
         // Ending the stretch's windows is not part of the rest.
         form.reset();
     }
-    ResetLanguageChangeForTests();
 }
 BENCHMARK(BM_IdleWhileAStretchRuns)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
 

@@ -38,14 +38,16 @@ struct Settings
     {
         zk::SetCurrentSettings(&store);
         store.Write("Sitclock", "Options", "Language", language);
-        ResetLanguageChangeForTests();
+        current.emplace();
+        SetCurrentLanguage(&*current);
     }
     ~Settings()
     {
-        ResetLanguageChangeForTests();
+        SetCurrentLanguage(nullptr);
         zk::SetCurrentSettings(nullptr);
     }
     zk::MemorySettingsStore store;
+    std::optional<gclsLanguageChange> current;
 };
 
 void BM_TranslateText(benchmark::State &state)

@@ -4,9 +4,11 @@
 
 #include "activity_log/clsActionsDbase.h"
 #include "OffscreenMain.h"
+#include "failure/FailureReporter.h"
 #include "localisation/gclsLanguageChange.h"
 #include "log_view/UCWatchActionsDbase.h"
 #include "support/FakeClock.h"
+#include "support/FakeDialogs.h"
 #include "support/FakeSettings.h"
 #include "support/LogBytes.h"
 #include "support/TempDir.h"
@@ -44,7 +46,9 @@ struct FullLog
     zk::test::FakeClock clock{{2026, 12, 6, 10, 0, 0}};
     clsUsers users;
     clsActionsDbase store;
-    UCWatchActionsDbase list;
+    zk::test::FakeDialogs dialogs;
+    FailureReporter failures{dialogs};
+    UCWatchActionsDbase list{failures};
 };
 
 // The widgets must go before the application object does.

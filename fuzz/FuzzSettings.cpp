@@ -78,10 +78,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         (void)ReadOption(store, "AutoStopOnMouseIdle");
         (void)ReadOption(store, "AutoStartOnSetup");
         (void)ReadOption(store, "ProgramEnabled");
-        ResetLanguageChangeForTests();
-        (void)TranslateText("Alles");
-        (void)gLanguageChange().GetLanguage();
-        ResetLanguageChangeForTests();
+        {
+            gclsLanguageChange language; // as a start reads it from these settings
+            SetCurrentLanguage(&language);
+            (void)TranslateText("Alles");
+            (void)gLanguageChange().GetLanguage();
+            SetCurrentLanguage(nullptr);
+        }
 
         zk::SetCurrentSettings(nullptr);
     }

@@ -5,6 +5,7 @@
 #include "platform/Registry.h"
 #include "platform/qt/Latin1.h"
 
+#include <QBoxLayout>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QIcon>
@@ -20,25 +21,31 @@ const char kDescription[] =
     "computer? En wat heb je al die tijd gedaan? Gebruik dit programma alleen om de "
     "hoeveelheid computertijd te verminderen en/of in de gaten te houden.";
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, QRect place)
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(place);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     return label;
 }
 
-QFrame *MakeLine(QWidget *parent, int index, QRect place)
+QFrame *MakeLine(QWidget *parent, int index)
 {
     auto *line = new QFrame(parent);
     line->setObjectName(QStringLiteral("Line1"));
     line->setProperty("index", index);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(place);
     return line;
+}
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &text)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setMinimumWidth(94);
+    return button;
 }
 
 } // namespace
@@ -59,30 +66,53 @@ frmAbout::frmAbout(zk::Registry &registry, zk::Dialogs &dialogs, StartDetached s
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About MyApp"));
     setModal(true);
-    setFixedSize(400, 280);
 
+    BuildControls();
+    UpdateResourcesfrmAbout();
+}
+
+// The texts wrap in a column of their own beside the icon; the window is as
+// high as they need in the current language, and the buttons as wide as their
+// captions.
+void frmAbout::BuildControls()
+{
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
-    m_picIcon->setGeometry(16, 16, 32, 32);
-    MakeLabel(this, "lblTitle", QStringLiteral("Application Title"), {70, 16, 314, 36});
-    MakeLabel(this, "lblVersion", QStringLiteral("Version"), {70, 56, 314, 18});
-    MakeLabel(this, "lblDescription", QString::fromLatin1(kDescription), {70, 80, 314, 96});
-    MakeLine(this, 0, {6, 184, 388, 2});
-    MakeLabel(this, "lblDisclaimer",
-              QStringLiteral("Warning: copying this program is not allowed."), {16, 194, 260, 72});
-    MakeLine(this, 1, {6, 186, 388, 1});
+    m_picIcon->setFixedSize(32, 32);
+    auto *texts = new QVBoxLayout;
+    texts->addWidget(MakeLabel(this, "lblTitle", QStringLiteral("Application Title")));
+    texts->addWidget(MakeLabel(this, "lblVersion", QStringLiteral("Version")));
+    auto *description = MakeLabel(this, "lblDescription", QString::fromLatin1(kDescription));
+    description->setMinimumWidth(314);
+    texts->addWidget(description);
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_picIcon, 0, Qt::AlignTop);
+    top->addSpacing(22);
+    top->addLayout(texts, 1);
 
-    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(290, 194, 94, 25);
+    auto *cmdOK = MakeButton(this, "cmdOK", QStringLiteral("OK"));
     cmdOK->setDefault(true);
-    auto *cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(290, 230, 94, 25);
+    auto *cmdSysInfo = MakeButton(this, "cmdSysInfo", QStringLiteral("&System Info..."));
     cmdSysInfo->setAutoDefault(false);
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdSysInfo);
+    buttons->addStretch(1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(MakeLabel(this, "lblDisclaimer",
+                                QStringLiteral("Warning: copying this program is not allowed.")),
+                      1);
+    bottom->addLayout(buttons);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(16, 16, 16, 16);
+    column->addLayout(top);
+    column->addWidget(MakeLine(this, 0));
+    column->addWidget(MakeLine(this, 1));
+    column->addLayout(bottom, 1);
+    column->setSizeConstraint(QLayout::SetMinimumSize);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
-
-    UpdateResourcesfrmAbout();
+    resize(400, 280);
 }
 
 void frmAbout::SetIcon(const QIcon &icon)

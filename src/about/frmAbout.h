@@ -38,6 +38,7 @@ public:
     void StartSysInfo();
 
 private:
+    void BuildControls();
     bool FindSysInfo(std::string &path);
 
     zk::Registry &m_registry;

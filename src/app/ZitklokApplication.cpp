@@ -1,36 +1,16 @@
 #include "ZitklokApplication.h"
 
-#include "localisation/OwnMessages.h"
-#include "platform/Dialogs.h"
+#include "failure/FailureReporter.h"
 
-#include <cstdio>
-#include <exception>
-
-ZitklokApplication::ZitklokApplication(int &argc, char **argv)
+ZitklokApplication::ZitklokApplication(int &argc, char **argv, FailureReporter &failures)
     : QApplication(argc, argv)
+    , m_failures(failures)
 {
 }
 
 bool ZitklokApplication::notify(QObject *receiver, QEvent *event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception &e) {
-        Report(e.what());
-    } catch (...) {
-        Report("an unknown error");
-    }
-    return false;
-}
-
-void ZitklokApplication::Report(const char *reason)
-{
-    const std::string text = FailureText("Handling an event", reason);
-    std::fprintf(stderr, "zitklok: %s\n", text.c_str());
-    if (!m_dialogs)
-        return;
-    try {
-        m_dialogs->MessageBox(text, ProgramTitle(), zk::Dialogs::Icon::Critical);
-    } catch (...) {
-    }
+    bool handled = false;
+    m_failures.Guard("Handling an event", [&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }

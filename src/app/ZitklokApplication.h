@@ -2,9 +2,7 @@
 
 #include <QApplication>
 
-namespace zk {
-class Dialogs;
-}
+class FailureReporter;
 
 // The application object. A failure that slips out of an event handler
 // without a guard of its own is shown to the person instead of ending the
@@ -14,15 +12,10 @@ class ZitklokApplication : public QApplication
     Q_OBJECT
 
 public:
-    ZitklokApplication(int &argc, char **argv);
-
-    // Where the failures are shown; none: they are written to stderr only.
-    void SetDialogs(zk::Dialogs *dialogs) { m_dialogs = dialogs; }
+    ZitklokApplication(int &argc, char **argv, FailureReporter &failures);
 
     bool notify(QObject *receiver, QEvent *event) override;
 
 private:
-    void Report(const char *reason);
-
-    zk::Dialogs *m_dialogs = nullptr;
+    FailureReporter &m_failures;
 };

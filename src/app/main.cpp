@@ -1,9 +1,9 @@
 #include "StartupChecks.h"
 #include "ZitklokApplication.h"
 
-#include "localisation/OwnMessages.h"
+#include "failure/FailureReporter.h"
 #include "main_window/Form1.h"
-#include "main_window/Module3.h"
+#include "options/Module3.h"
 #include "platform/linux/QuitOnSignal.h"
 #include "platform/linux/SysInfoRegistry.h"
 #include "platform/linux/XdgRunKey.h"
@@ -23,7 +23,7 @@
 
 #include <array>
 #include <cstdio>
-#include <exception>
+#include <memory>
 
 #include <csignal>
 
@@ -38,13 +38,10 @@ QIcon Picture(int image)
     return icon;
 }
 
-// Before the main window exists a failure ends the start; it is told on
-// stderr too, for a start from a terminal or a script.
-int GiveUp(zk::Dialogs &dialogs, const std::string &text)
+// Before the main window is loaded a failure ends the start.
+int GiveUp(FailureReporter &failures, const std::string &text)
 {
-    std::fprintf(stderr, "zitklok: %s\n", text.c_str());
-    std::fflush(stderr);
-    dialogs.MessageBox(text, ProgramTitle(), zk::Dialogs::Icon::Critical);
+    failures.Tell(text, zk::Dialogs::Icon::Critical);
     return 1;
 }
 
@@ -75,7 +72,9 @@ int main(int argc, char *argv[])
     // Past the file-size limit a write must fail with EFBIG, which the log store
     // reports, instead of the signal's default of ending the program unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
-    ZitklokApplication app(argc, argv);
+    zk::QtDialogs dialogs;
+    FailureReporter failures(dialogs);
+    ZitklokApplication app(argc, argv, failures);
     QApplication::setApplicationName("Sitclock");
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(Picture(4));
@@ -84,19 +83,17 @@ int main(int argc, char *argv[])
     zk::SetCurrentSettings(&settings);
     zk::SystemMonthNames months;
     zk::SetCurrentMonthNames(&months);
-    zk::QtDialogs dialogs;
-    app.SetDialogs(&dialogs);
 
     const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     const QString logPath = folder + QDir::separator() + "actions.dat";
     const QString problem = LogLocationProblem(folder, logPath);
     if (!problem.isEmpty())
-        return GiveUp(dialogs, zk::FromQt(problem));
+        return GiveUp(failures, zk::FromQt(problem));
 
     zk::SingleInstance instance(logPath);
     if (!instance.TryBecomeFirst()) {
         if (!instance.ErrorText().isEmpty())
-            return GiveUp(dialogs, zk::FromQt(instance.ErrorText()));
+            return GiveUp(failures, zk::FromQt(instance.ErrorText()));
         // Zitklok runs already on this log: it shows its window, we end.
         if (!instance.AskFirstToShow(3000, qgetenv("XDG_ACTIVATION_TOKEN")))
             std::fprintf(stderr, "zitklok: already running, but it did not answer\n");
@@ -111,6 +108,7 @@ int main(int argc, char *argv[])
     const QFileInfo program(QCoreApplication::applicationFilePath());
     Form1Services services{
         dialogs,
+        failures,
         tray,
         pointer,
         runKey,
@@ -123,19 +121,21 @@ int main(int argc, char *argv[])
     ApplyTestIdleLimits(services);
 #endif
 
-    Form1 form(services);
-    form.setWindowIcon(QApplication::windowIcon());
-    QObject::connect(&instance, &zk::SingleInstance::showRequested, &form,
-                     [&form](const QByteArray &activationToken) {
-                         // Qt's Wayland plugin activates with this token where it supports it.
-                         if (!activationToken.isEmpty())
-                             qputenv("XDG_ACTIVATION_TOKEN", activationToken);
-                         form.UCTrayIcon1_First();
-                     });
-    try {
-        form.Form_Load();
-    } catch (const std::exception &e) {
-        return GiveUp(dialogs, FailureText("Starting Zitklok", e.what()));
-    }
+    // Making the main window opens the log: a log that cannot be opened ends the start.
+    std::unique_ptr<Form1> form;
+    const auto start = [&] {
+        form = std::make_unique<Form1>(services);
+        form->setWindowIcon(QApplication::windowIcon());
+        QObject::connect(&instance, &zk::SingleInstance::showRequested, form.get(),
+                         [&form](const QByteArray &activationToken) {
+                             // Qt's Wayland plugin activates with this token where it supports it.
+                             if (!activationToken.isEmpty())
+                                 qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+                             form->UCTrayIcon1_First();
+                         });
+        form->Form_Load();
+    };
+    if (!failures.Guard("Starting Zitklok", start))
+        return 1;
     return app.exec();
 }

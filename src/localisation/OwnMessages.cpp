@@ -1,21 +1,9 @@
 #include "localisation/OwnMessages.h"
 
 #include "localisation/Module2.h"
-#include "platform/Dialogs.h"
-#include "platform/SettingsStore.h"
 
 #include <string_view>
 #include <utility>
-
-namespace {
-
-bool &SettingsNoticeShown()
-{
-    static bool shown = false;
-    return shown;
-}
-
-} // namespace
 
 std::string FillPlaceholders(std::string text, Placeholders values)
 {
@@ -49,19 +37,4 @@ std::string FailureText(const std::string &operation, const std::string &reason)
     return OwnMessage(
         "$what$ failed:\n$why$\n\nZitklok goes on; what is already in the log is kept.",
         {{"$what$", what}, {"$why$", reason}});
-}
-
-void ReportSettingsNotSaved(zk::Dialogs &dialogs, const zk::SettingsError &error)
-{
-    if (SettingsNoticeShown())
-        return;
-    SettingsNoticeShown() = true;
-    const std::string where = error.Where().empty() ? std::string(error.what()) : error.Where();
-    dialogs.MessageBox(OwnMessage("The settings cannot be saved in $file$.", {{"$file$", where}}),
-                       ProgramTitle(), zk::Dialogs::Icon::Exclamation);
-}
-
-void ResetSettingsNoticeForTests()
-{
-    SettingsNoticeShown() = false;
 }

@@ -4,11 +4,6 @@
 #include <string>
 #include <utility>
 
-namespace zk {
-class Dialogs;
-class SettingsError;
-} // namespace zk
-
 // The texts this program shows besides the captions and messages of its
 // tables' first rows: every one a row of the message table, looked up through
 // TranslateText in the current language. A language without texts (a code
@@ -30,9 +25,3 @@ std::string OwnMessage(const std::string &key, Placeholders values = {});
 // on. A known operation is worded in the current language; the reason is the
 // system's own text.
 std::string FailureText(const std::string &operation, const std::string &reason);
-
-// Tells the person that the settings cannot be saved, and where, once per run
-// of the program: the program goes on with the settings it has, and a second
-// failure has nothing new to say.
-void ReportSettingsNotSaved(zk::Dialogs &dialogs, const zk::SettingsError &error);
-void ResetSettingsNoticeForTests();

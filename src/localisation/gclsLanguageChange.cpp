@@ -1,20 +1,13 @@
 #include "localisation/gclsLanguageChange.h"
 
-#include "localisation/OwnMessages.h"
 #include "platform/SettingsStore.h"
-
-#include <memory>
 
 namespace {
 const char kApplication[] = "Sitclock";
 const char kSection[] = "Options";
 const char kKey[] = "Language";
 
-std::unique_ptr<gclsLanguageChange> &Instance()
-{
-    static std::unique_ptr<gclsLanguageChange> instance;
-    return instance;
-}
+gclsLanguageChange *current = nullptr;
 } // namespace
 
 gclsLanguageChange::gclsLanguageChange()
@@ -34,14 +27,13 @@ void gclsLanguageChange::Change(const std::string &newLanguage)
 
 gclsLanguageChange &gLanguageChange()
 {
-    auto &instance = Instance();
-    if (!instance)
-        instance = std::make_unique<gclsLanguageChange>();
-    return *instance;
+    if (current)
+        return *current;
+    static gclsLanguageChange programWide;
+    return programWide;
 }
 
-void ResetLanguageChangeForTests()
+void SetCurrentLanguage(gclsLanguageChange *language)
 {
-    Instance().reset();
-    ResetSettingsNoticeForTests();
+    current = language;
 }

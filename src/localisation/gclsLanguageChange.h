@@ -24,8 +24,9 @@ private:
     std::string m_language;
 };
 
-// The one program-wide instance, created on first use.
+// The current language: the one made current by SetCurrentLanguage, or else
+// the program's own, created from the settings on first use.
 gclsLanguageChange &gLanguageChange();
-// Tests only: forget the instance so that the next use creates it anew, and
-// that the settings notice of this run was shown (ReportSettingsNotSaved).
-void ResetLanguageChangeForTests();
+// language stands in for the program's own until it is set back to nullptr;
+// it must outlive its time as the current one.
+void SetCurrentLanguage(gclsLanguageChange *language);

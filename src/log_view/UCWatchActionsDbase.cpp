@@ -2,6 +2,7 @@
 
 #include "activity_log/StoreCursorGuard.h"
 #include "activity_log/clsActionsDbase.h"
+#include "failure/FailureReporter.h"
 #include "localisation/Module2.h"
 #include "localisation/gclsLanguageChange.h"
 #include "log_view/DescriptionEditorDelegate.h"
@@ -77,8 +78,9 @@ LogListModel::Texts RowTexts(const clsActionsDbase &store, std::string descripti
 
 } // namespace
 
-UCWatchActionsDbase::UCWatchActionsDbase(QWidget *parent)
+UCWatchActionsDbase::UCWatchActionsDbase(FailureReporter &failures, QWidget *parent)
     : QWidget(parent)
+    , m_failures(failures)
     , ListView1(new QTreeView(this))
     , m_model(new LogListModel(this))
 {
@@ -98,12 +100,8 @@ UCWatchActionsDbase::UCWatchActionsDbase(QWidget *parent)
 
     m_model->SetEditHandler([this](std::int32_t tag, const std::string &text) {
         // The edit arrives from the view's event handling, where an exception
-        // must not travel; the holder hears of a failed write by the signal.
-        try {
-            ListView1_AfterLabelEdit(tag, text);
-        } catch (const std::exception &e) {
-            emit editFailed(QString::fromLocal8Bit(e.what()));
-        }
+        // must not travel.
+        m_failures.Guard("Changing a description", [&] { ListView1_AfterLabelEdit(tag, text); });
     });
 
     listenlanguage = gLanguageChange().Changed.Connect(

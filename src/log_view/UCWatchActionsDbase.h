@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+class FailureReporter;
 class clsActionsDbase;
 class clsUsers;
 class LogListModel;
@@ -44,7 +45,8 @@ class UCWatchActionsDbase : public QWidget
     Q_OBJECT
 
 public:
-    explicit UCWatchActionsDbase(QWidget *parent = nullptr);
+    // failures: where a confirmed in-place edit that cannot be written is told.
+    explicit UCWatchActionsDbase(FailureReporter &failures, QWidget *parent = nullptr);
     ~UCWatchActionsDbase() override;
 
     // Attach newActions, filter := newfilter, one rebuild. The list itself
@@ -79,10 +81,6 @@ public:
 
     std::int32_t knownRecordCount() const { return m_knownRecordCount; }
 
-signals:
-    // A confirmed in-place edit could not be written (the store's error text).
-    void editFailed(const QString &message);
-
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
@@ -93,6 +91,7 @@ private:
     void UpdateResourcesUCWatchActionsDbase();
     void Attach(clsActionsDbase &store);
 
+    FailureReporter &m_failures;
     clsActionsDbase *actionsdbase = nullptr;
     std::unique_ptr<zk::TodayTotalCache> m_todayTotal;
     std::string m_filter;

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+class FailureReporter;
 namespace zk {
 class Dialogs;
 class PointerSource;
@@ -16,6 +17,7 @@ class TrayIcon;
 struct Form1Services
 {
     zk::Dialogs &dialogs;
+    FailureReporter &failures;
     zk::TrayIcon &tray;
     zk::PointerSource &pointer;
     zk::RunKey &runKey;

@@ -5,6 +5,7 @@
 #include "activity_log/clsActionsDbase.h"
 #include "localisation/OwnMessages.h"
 #include "localisation/Module2.h"
+#include "options/Options.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/PointerSource.h"
@@ -49,12 +50,13 @@ std::int32_t ToInt32Clamped(std::int64_t v)
 
 StretchController::StretchController(clsActionsDbase &actions, zk::TodayTotalCache &todayTotal,
                                      StretchView &view, ActionStateView &stateView,
-                                     zk::Dialogs &dialogs)
+                                     zk::Dialogs &dialogs, const Options &options)
     : actions(actions)
     , m_todayTotal(todayTotal)
     , m_view(view)
     , m_stateView(stateView)
     , m_dialogs(dialogs)
+    , m_options(options)
     , m_elapsedwarning(std::make_unique<clsElapsedWarning>())
     , m_elapsedwarningMouseIdle(std::make_unique<clsElapsedWarning>())
 {
@@ -344,7 +346,7 @@ void StretchController::elapsedwarning_Warning()
 
 void StretchController::elapsedwarningMouseIdle_Warning()
 {
-    if (m_currentRecordNr == 0 || !m_view.GetAutoStopOnMouseIdle() || !PointerSeen())
+    if (m_currentRecordNr == 0 || !m_options.AutoStopOnMouseIdle() || !PointerSeen())
         return;
 
     const std::int32_t limit = elapsedwarningMouseIdle().TimeTillWarning();

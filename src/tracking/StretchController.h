@@ -9,6 +9,7 @@
 #include <string>
 
 class ActionStateView;
+class Options;
 class StretchView;
 class clsActionsDbase;
 class clsElapsedWarning;
@@ -49,9 +50,11 @@ class StretchController
 {
 public:
     // todayTotal counts the running user's time of today for the two-hour
-    // alarm and the tooltip; it must count in `actions`.
+    // alarm and the tooltip; it must count in `actions`. options:
+    // AutoStopOnMouseIdle, read at every automatic stop.
     StretchController(clsActionsDbase &actions, zk::TodayTotalCache &todayTotal,
-                      StretchView &view, ActionStateView &stateView, zk::Dialogs &dialogs);
+                      StretchView &view, ActionStateView &stateView, zk::Dialogs &dialogs,
+                      const Options &options);
     ~StretchController();
     StretchController(const StretchController &) = delete;
     StretchController &operator=(const StretchController &) = delete;
@@ -122,6 +125,7 @@ private:
     StretchView &m_view;
     ActionStateView &m_stateView;
     zk::Dialogs &m_dialogs;
+    const Options &m_options;
 
     std::int16_t m_currentRecordNr = 0;
     std::string m_currentUser;

@@ -21,7 +21,4 @@ public:
     virtual void ShowStartWindow() = 0; // frmStart, not modal
     virtual void HideMainWindow() = 0;
     virtual bool MainWindowVisible() const = 0;
-
-    // The option "AutoStopOnMouseIdle" as stored now.
-    virtual bool GetAutoStopOnMouseIdle() = 0;
 };

@@ -1,5 +1,6 @@
 #include "users/frmEditUsers.h"
 
+#include "failure/FailureReporter.h"
 #include "localisation/Module2.h"
 #include "localisation/OwnMessages.h"
 #include "localisation/QtTranslate.h"
@@ -13,10 +14,12 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
-frmEditUsers::frmEditUsers(clsUsers &users, zk::Dialogs &dialogs, QWidget *parent)
+frmEditUsers::frmEditUsers(clsUsers &users, zk::Dialogs &dialogs, FailureReporter &failures,
+                           QWidget *parent)
     : QDialog(parent)
     , m_users(users)
     , m_dialogs(dialogs)
+    , m_failures(failures)
     , m_list1(new QListWidget(this))
     , m_btnAddUser(new QPushButton(QStringLiteral("Add User"), this))
     , m_btnRemoveUser(new WrappingButton(QStringLiteral("Remove User"), this))
@@ -82,11 +85,11 @@ void frmEditUsers::btnAddUser_Click()
         m_users.Add(name);
     } catch (const zk::UsersError &) {
         // The one refusal of Add: the list is full.
-        m_dialogs.MessageBox(OwnMessage("Cannot add $user$: the list already holds 100 users.",
-                                        {{"$user$", name}}),
-                             ProgramTitle(), zk::Dialogs::Icon::Exclamation);
+        m_failures.Tell(OwnMessage("Cannot add $user$: the list already holds 100 users.",
+                                   {{"$user$", name}}),
+                        zk::Dialogs::Icon::Exclamation);
     } catch (const zk::SettingsError &error) {
-        ShowError(error);
+        m_failures.SettingsNotSaved(error);
     }
     UpdateUserList();
 }
@@ -100,7 +103,7 @@ void frmEditUsers::btnRemoveUser_Click()
         m_users.RemoveByName(zk::FromQt(selected.front()->text()));
     } catch (const zk::SettingsError &error) {
         // The list kept the name, so the entry stays too.
-        ShowError(error);
+        m_failures.SettingsNotSaved(error);
         return;
     }
     // The entry removed is the selected one, even when the list removed an
@@ -109,9 +112,4 @@ void frmEditUsers::btnRemoveUser_Click()
     delete m_list1->takeItem(m_list1->row(selected.front()));
     m_list1->clearSelection();
     m_list1->setCurrentRow(-1);
-}
-
-void frmEditUsers::ShowError(const zk::SettingsError &error)
-{
-    ReportSettingsNotSaved(m_dialogs, error);
 }

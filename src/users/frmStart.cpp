@@ -1,6 +1,6 @@
 #include "users/frmStart.h"
 
-#include "localisation/OwnMessages.h"
+#include "failure/FailureReporter.h"
 #include "localisation/QtTranslate.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/Latin1.h"
@@ -24,13 +24,16 @@ constexpr int kEditHeight = 25;
 constexpr int kBottomMargin = 16;
 constexpr int kHintWidth = 153;
 constexpr int kHintHeight = 49;
+// Room in the title bar besides the title: the window's icon and its buttons.
+constexpr int kTitleBarExtras = 110;
 } // namespace
 
-frmStart::frmStart(clsUsers &users, zk::Dialogs &dialogs,
+frmStart::frmStart(clsUsers &users, zk::Dialogs &dialogs, FailureReporter &failures,
                    std::function<void(const std::string &)> newRecord, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_users(users)
     , m_dialogs(dialogs)
+    , m_failures(failures)
     , m_newRecord(std::move(newRecord))
     , m_scroll(new QScrollArea(this))
     , m_content(new QWidget)
@@ -117,7 +120,9 @@ void frmStart::Layout()
 
     const int available = AvailableHeight();
     m_scrolling = m_outerHeight > available;
-    int clientWidth = kClientWidth;
+    // Wide enough for the whole title; the controls keep their places at the left.
+    const int titleWidth = fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarExtras;
+    int clientWidth = std::max(kClientWidth, titleWidth);
     int clientHeight = m_outerHeight - kFrameHeight;
     int editY = editTop;
     if (m_scrolling) {
@@ -130,7 +135,7 @@ void frmStart::Layout()
         m_scroll->setGeometry(0, 0, clientWidth, editY);
     } else {
         m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        m_scroll->setGeometry(0, 0, kClientWidth, editTop);
+        m_scroll->setGeometry(0, 0, clientWidth, editTop);
     }
     m_btnEditUsers->setGeometry(tpl->x(), editY, tpl->width(), kEditHeight);
     setFixedSize(clientWidth, clientHeight);
@@ -147,22 +152,19 @@ void frmStart::btnUser_Click(int index)
     if (index < 1 || index >= static_cast<int>(m_btnUser.size()))
         return;
     const std::string name = zk::FromQt(m_btnUser[index]->property("userName").toString());
-    try {
+    const auto start = [&] {
         if (m_newRecord)
             m_newRecord(name);
-    } catch (const std::exception &error) {
-        // Nothing was logged: the window stays so that the choice can be made again.
-        m_dialogs.MessageBox(FailureText("Starting a stretch", error.what()), ProgramTitle(),
-                             zk::Dialogs::Icon::Exclamation);
-        return;
-    }
-    close();
+    };
+    // When nothing was logged the window stays, so that the choice can be made again.
+    if (m_failures.Guard("Starting a stretch", start, zk::Dialogs::Icon::Exclamation))
+        close();
 }
 
 void frmStart::btnEditUsers_Click()
 {
     {
-        frmEditUsers dialog(m_users, m_dialogs, this);
+        frmEditUsers dialog(m_users, m_dialogs, m_failures, this);
         dialog.exec();
     }
     Load();

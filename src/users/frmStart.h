@@ -11,6 +11,7 @@
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class FailureReporter;
 class clsUsers;
 namespace zk {
 class Dialogs;
@@ -18,9 +19,10 @@ class Dialogs;
 
 // Asks who is starting: one button per user, in list order. A click hands the
 // user's exact name to newRecord and closes the window; when newRecord throws,
-// nothing was logged: the failure is shown and the window stays open for
-// another try. Closing it otherwise chooses nobody. Non-modal top-level
-// window, 169 pixels of client width.
+// nothing was logged: the failure is told (failures) and the window stays open
+// for another try. Closing it otherwise chooses nobody. Non-modal top-level
+// window, 169 pixels of client width or as much more as its title needs to be
+// shown whole; the controls keep their places at the left.
 //
 // Heights: the layout gives the window's outer height (title bar and borders
 // included) as OuterHeight() = bottom of btnEditUsers + 16 + 20. The 20 pixels
@@ -37,7 +39,7 @@ class frmStart : public QWidget
 public:
     static constexpr int kFrameHeight = 20;
 
-    frmStart(clsUsers &users, zk::Dialogs &dialogs,
+    frmStart(clsUsers &users, zk::Dialogs &dialogs, FailureReporter &failures,
              std::function<void(const std::string &)> newRecord, QWidget *parent = nullptr);
 
     // Rebuilds the buttons from the current list and sizes the window.
@@ -55,6 +57,7 @@ private:
 
     clsUsers &m_users;
     zk::Dialogs &m_dialogs;
+    FailureReporter &m_failures;
     std::function<void(const std::string &)> m_newRecord;
     QScrollArea *m_scroll;
     QWidget *m_content;

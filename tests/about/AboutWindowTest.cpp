@@ -1,13 +1,18 @@
 #include "Version.h"
 #include "about/frmAbout.h"
-#include "localisation/gclsLanguageChange.h"
 #include "platform/Registry.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeSettings.h"
+#include "support/FreshLanguage.h"
+#include "support/Unclipped.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
 
 // The tool's full path, then its folder, under HKEY_LOCAL_MACHINE; an empty one is missing.
 struct FakeRegistry : zk::Registry
@@ -21,42 +26,74 @@ struct FakeRegistry : zk::Registry
     std::pair<std::string, std::string> values;
 };
 
-// The full path wins, the folder's tool must exist, and a failure ("" when nothing started, or
-// a start that fails) ends in the message; the captions follow the language.
-TEST(AboutWindow, FindsSystemInformationInOrderAndSpeaksTheLanguage)
+// An about window over a fresh language, scripted boxes and registry; started keeps what it
+// started.
+class AboutWindow : public ::testing::Test
 {
+protected:
     zk::test::FakeSettings settings;
+    zk::test::FreshLanguage language;
     zk::test::FakeDialogs dialogs;
     FakeRegistry registry;
     std::string started;
     bool starts = true;
-    frmAbout w(registry, dialogs, [&](const std::string &p) { return started = p, starts; });
+    frmAbout w{registry, dialogs, [this](const std::string &path) {
+                   started = path;
+                   return starts;
+               }};
+};
+
+// The full path wins, the folder's tool must exist, and a failure (nothing found, or a start
+// that fails) ends in the message.
+TEST_F(AboutWindow, FindsSystemInformationInOrder)
+{
     w.SetFileExists([](const std::string &p) { return p == "C:\\Tools\\MSINFO32.EXE"; });
-    const std::tuple<const char *, const char *, bool, std::string> rows[] = {
-        {"", "", true, ""},
-        {"", "C:\\Tools", true, "C:\\Tools\\MSINFO32.EXE"},
-        {"", "C:\\Elsewhere", true, ""},
-        {"C:\\p\\msinfo32.exe", "C:\\Tools", true, "C:\\p\\msinfo32.exe"},
-        {"C:\\p\\msinfo32.exe", "C:\\Tools", false, "C:\\p\\msinfo32.exe"},
+    struct Row
+    {
+        const char *path;
+        const char *folder;
+        bool starts;
+        std::string started; // "" when nothing was started
+        bool told;
     };
-    std::size_t told = 0;
-    for (const auto &[path, folder, start, expected] : rows) {
-        registry.values = {path, folder};
-        starts = start;
+    const Row rows[] = {
+        {.path = "", .folder = "", .starts = true, .started = "", .told = true},
+        {.path = "", .folder = "C:\\Tools", .starts = true,
+         .started = "C:\\Tools\\MSINFO32.EXE", .told = false},
+        {.path = "", .folder = "C:\\Elsewhere", .starts = true, .started = "", .told = true},
+        {.path = "C:\\p\\msinfo32.exe", .folder = "C:\\Tools", .starts = true,
+         .started = "C:\\p\\msinfo32.exe", .told = false},
+        {.path = "C:\\p\\msinfo32.exe", .folder = "C:\\Tools", .starts = false,
+         .started = "C:\\p\\msinfo32.exe", .told = true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.started);
+        registry.values = {row.path, row.folder};
+        starts = row.starts;
+        dialogs.calls.clear();
         w.findChild<QPushButton *>("cmdSysInfo")->click();
-        EXPECT_EQ(std::exchange(started, ""), expected);
-        EXPECT_EQ(dialogs.calls.size(), told += expected.empty() || !start) << expected;
-    }
-    EXPECT_EQ(dialogs.calls.at(0).text + "|" + dialogs.calls.at(0).title,
-              "System Information Is Unavailable At This Time|Sitclock");
-    const std::string version = zk::kVersionText;
-    for (const auto &[language, texts] :
-         {std::pair{"ENG", "About Sitclock|Version " + version},
-          {"NL", "Over Zitklok|Versie " + version}}) {
-        gLanguageChange().Change(language);
-        EXPECT_EQ(w.windowTitle() + "|" + w.findChild<QLabel *>("lblVersion")->text(),
-                  QString::fromStdString(texts));
+        EXPECT_EQ(std::exchange(started, ""), row.started);
+        ASSERT_EQ(dialogs.calls.size(), row.told ? 1u : 0u);
+        if (row.told) {
+            EXPECT_EQ(dialogs.calls[0].text + "|" + dialogs.calls[0].title,
+                      "System Information Is Unavailable At This Time|Sitclock");
+        }
     }
     EXPECT_TRUE(w.findChild<QPushButton *>("cmdOK")->isDefault()); // before focus may decide
-    ResetLanguageChangeForTests();
+}
+
+// The captions follow the language, and the window grows to show each of them whole.
+TEST_F(AboutWindow, SpeaksTheLanguageAndShowsEveryTextWhole)
+{
+    w.show();
+    const std::string version = zk::kVersionText;
+    for (const auto &[code, texts] : {std::pair{"ENG", "About Sitclock|Version " + version},
+                                      {"NL", "Over Zitklok|Versie " + version}}) {
+        SCOPED_TRACE(code);
+        gLanguageChange().Change(code);
+        QApplication::processEvents();
+        EXPECT_EQ(w.windowTitle() + "|" + w.findChild<QLabel *>("lblVersion")->text(),
+                  QString::fromStdString(texts));
+        zk::test::ExpectUnclipped(w);
+    }
 }

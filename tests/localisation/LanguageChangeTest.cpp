@@ -4,18 +4,28 @@
 
 #include "FakeTarget.h"
 #include "support/FakeSettings.h"
+#include "support/FreshLanguage.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
 class Language : public ::testing::Test
 {
 protected:
-    void TearDown() override { ResetLanguageChangeForTests(); }
+    void SetUp() override { Fresh(); }
+    // A start of the program: the language as the settings hold it now.
+    void Fresh()
+    {
+        language.reset();
+        language.emplace();
+    }
     std::string Stored() const { return settings.Get("Options", "Language").value_or("absent"); }
 
     zk::test::FakeSettings settings;
+    std::optional<zk::test::FreshLanguage> language;
 };
 
 // The stored code is taken as it is; texts come only for exactly "NL" and "ENG".
@@ -23,27 +33,33 @@ TEST_F(Language, TheStoredCodeChoosesTheTables)
 {
     EXPECT_EQ(gLanguageChange().GetLanguage(), "ENG");
     EXPECT_EQ(Stored(), "absent"); // the default is not written back
-    const std::string version = zk::kVersionText;
-    const std::string rows[][4] = {
-        {"ENG", "Sitclock version " + version, "All", "Start Time"},
-        {"NL", "Zitklok versie " + version, "Alles", "Start tijd"},
-        {"Nl", "initial caption", "", "initial text"},
-        {"eng", "initial caption", "", "initial text"},
-        {"NL ", "initial caption", "", "initial text"},
-        {"", "initial caption", "", "initial text"},
+    struct Row
+    {
+        const char *stored;
+        std::string title;  // the main window's caption
+        const char *all;    // the message "Alles"
+        const char *column; // the start time's column header
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row[0]);
-        ResetLanguageChangeForTests();
-        settings.Write("Sitclock", "Options", "Language", row[0]);
-        EXPECT_EQ(gLanguageChange().GetLanguage(), row[0]);
-        FakeTarget title = FakeTarget::Control("Form1"),
-                   column = FakeTarget::Column("headStartTime");
+    const Row rows[] = {
+        {.stored = "ENG", .title = "Sitclock version " + std::string(zk::kVersionText), .all = "All", .column = "Start Time"},
+        {.stored = "NL", .title = "Zitklok versie " + std::string(zk::kVersionText), .all = "Alles", .column = "Start tijd"},
+        {.stored = "Nl", .title = "initial caption", .all = "", .column = "initial text"},
+        {.stored = "eng", .title = "initial caption", .all = "", .column = "initial text"},
+        {.stored = "NL ", .title = "initial caption", .all = "", .column = "initial text"},
+        {.stored = "", .title = "initial caption", .all = "", .column = "initial text"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.stored);
+        settings.Write("Sitclock", "Options", "Language", row.stored);
+        Fresh();
+        EXPECT_EQ(gLanguageChange().GetLanguage(), row.stored);
+        FakeTarget title = FakeTarget::Control("Form1");
+        FakeTarget column = FakeTarget::Column("headStartTime");
         TranslateControl(title);
         TranslateControl(column);
-        EXPECT_EQ(title.caption, row[1]);
-        EXPECT_EQ(TranslateText("Alles"), row[2]);
-        EXPECT_EQ(column.text, row[3]);
+        EXPECT_EQ(title.caption, row.title);
+        EXPECT_EQ(TranslateText("Alles"), row.all);
+        EXPECT_EQ(column.text, row.column);
     }
 }
 

@@ -1,12 +1,14 @@
 #include "activity_log/clsActionsDbase.h"
-#include "localisation/gclsLanguageChange.h"
+#include "failure/FailureReporter.h"
 #include "log_view/FilterSelection.h"
 #include "log_view/LogListModel.h"
 #include "log_view/UCWatchActionsDbase.h"
 #include "log_view/UpdateComboFilter.h"
 #include "support/FakeClock.h"
+#include "support/FakeDialogs.h"
 #include "support/FakeSettings.h"
 #include "support/FixedMonthNames.h"
+#include "support/FreshLanguage.h"
 #include "support/LogBytes.h"
 #include "support/TempDir.h"
 #include "users/clsUsers.h"
@@ -72,16 +74,17 @@ protected:
         store.Description(name);
     }
 
-    bool freshLanguage = (ResetLanguageChangeForTests(), true); // heard by the list
-
     FakeSettings settings;
+    FreshLanguage language; // heard by the list
     FakeClock clock{{2026, 12, 6, 9, 0, 0}};
     FixedMonthNames months;
     TempDir dir;
     std::string path = dir.File("actions.dat");
     clsUsers users;
     clsActionsDbase store;
-    UCWatchActionsDbase list;
+    FakeDialogs dialogs;
+    FailureReporter failures{dialogs};
+    UCWatchActionsDbase list{failures};
 };
 
 TEST_F(LogList, EveryFilterOverAMixedLogWithDamagedRecordsAndHeadersInBothLanguages)

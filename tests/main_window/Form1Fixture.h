@@ -1,15 +1,16 @@
 #pragma once
 
-#include "localisation/gclsLanguageChange.h"
+#include "failure/FailureReporter.h"
 #include "main_window/Form1.h"
 #include "platform/Registry.h"
-#include "platform/RunKey.h"
 #include "support/FakeClock.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePointer.h"
+#include "support/FakeRunKey.h"
 #include "support/FakeSettings.h"
 #include "support/FakeTrayIcon.h"
 #include "support/FixedMonthNames.h"
+#include "support/FreshLanguage.h"
 #include "support/LogBytes.h"
 #include "support/TempDir.h"
 #include "activity_log/clsActionsDbase.h"
@@ -24,15 +25,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace zk::test {
 
 using Write = std::pair<std::string, std::string>;
 
-struct FakeRunKey : RunKey
-{
-    void Write(const std::string &n, const std::string &d) override { writes.push_back({n, d}); }
-    std::vector<zk::test::Write> writes;
-};
 struct NoRegistry : Registry
 {
     bool GetKeyValue(std::uint32_t, const std::string &, const std::string &,
@@ -43,13 +41,17 @@ struct NoRegistry : Registry
 class Form1Fixture : public ::testing::Test
 {
 protected:
-    void TearDown() override { form.reset(), ResetLanguageChangeForTests(); }
+    // A start as the program makes it: a fresh window, language and failure reporter, all read
+    // from the settings as they are now.
     void Start()
     {
-        ResetLanguageChangeForTests();
+        form.reset();
+        language.reset();
+        language.emplace();
+        failures.emplace(dialogs);
         form = std::make_unique<Form1>(Form1Services{
-            dialogs, tray, pointer, runKey, registry, dir.Path().string(), "/opt/zk/zitklok",
-            [](const std::string &) { return true; }, [this] { ++exits; }});
+            dialogs, *failures, tray, pointer, runKey, registry, dir.Path().string(),
+            "/opt/zk/zitklok", [](const std::string &) { return true; }, [this] { ++exits; }});
         form->Form_Load();
     }
     void Store(const std::string &key, const std::string &value, const char *section = "Options")
@@ -59,7 +61,8 @@ protected:
     std::string Stored(const char *k) { return settings.Read("Sitclock", "Options", k, "?"); }
     QAction *Item(const char *name) { return form->findChild<QAction *>(name); }
     QPushButton *Button(const char *name) { return form->findChild<QPushButton *>(name); }
-    std::int32_t State() { return form->Stretch()->ActionState().State(); }
+    StretchController &Stretch() { return form->household().Stretch(); }
+    std::int32_t State() { return Stretch().ActionState().State(); }
     std::string Log() { return ReadFileBytes(dir.File("actions.dat")); }
     void Choose(const std::string &name)
     {
@@ -78,6 +81,8 @@ protected:
     FakePointer pointer;
     FakeRunKey runKey;
     NoRegistry registry;
+    std::optional<FreshLanguage> language;
+    std::optional<FailureReporter> failures;
     std::unique_ptr<Form1> form;
     int exits = 0;
 };

@@ -1,7 +1,7 @@
 #include "Form1Fixture.h"
 
-#include "main_window/EventLoopGuard.h"
 #include "platform/qt/SingleInstance.h"
+#include "support/Unclipped.h"
 
 #include <QComboBox>
 #include <QDeadlineTimer>
@@ -34,7 +34,7 @@ TEST_F(Form, FirstStartWithoutSettingsTurnsEverythingOnInEnglish)
     EXPECT_FALSE(form->Timer2().isActive());
     // A new user joins the filter box at once; the text stays as it was.
     auto *cmb = form->findChild<QComboBox *>("cmbFilter");
-    form->Users()->Add("Cor");
+    form->household().Users().Add("Cor");
     EXPECT_EQ(cmb->itemText(cmb->count() - 1) + cmb->currentText(), "CorAlles (zonder Idle)");
 }
 
@@ -50,7 +50,7 @@ TEST_F(Form, SwitchedOffStartShowsStateThreeInDutch)
     EXPECT_FALSE(Item("mnuOptionsProgramEnabled")->isChecked());
     EXPECT_TRUE(Item("mnuLanguageDutch")->isChecked());
     EXPECT_EQ(runKey.writes, (std::vector<Write>{{"Zitklok", ""}})); // kept, but emptied
-    EXPECT_EQ(form->StatusText(), "Programma is uitgeschakeld.");
+    EXPECT_EQ(form->findChild<QLabel *>("StatusText")->text(), "Programma is uitgeschakeld.");
     EXPECT_EQ(tray.toolTip, "Zitklok is niet werkzaam.");
     EXPECT_EQ(Item("mnuExit")->text().toStdString(), "&Sluiten");
 }
@@ -101,7 +101,7 @@ TEST_F(Form, OptionClicksToggleWhatIsStoredNotTheCheck)
     form->NewRecord("Ann", false); // off during a stretch stops nothing; on leaves it active
     Item("mnuOptionsProgramEnabled")->trigger();
     EXPECT_EQ(State(), 3);
-    EXPECT_NE(form->Stretch()->currentRecordNr(), 0);
+    EXPECT_NE(Stretch().currentRecordNr(), 0);
     form->NewRecord("Ann", false);
     Store("ProgramEnabled", "False");
     Item("mnuOptionsProgramEnabled")->trigger();
@@ -167,8 +167,10 @@ TEST_F(Form, TheTraysThirdClickRunsTimer2OnlyWhileItCountsDown)
     tray.Exit.Emit();
     EXPECT_EQ(exits, 1);
     tray.Third.Emit();
-    for (int tick = 0; tick < 5; ++tick, form->Timer2_Tick())
+    for (int tick = 0; tick < 5; ++tick) {
         EXPECT_TRUE(form->Timer2().isActive()) << tick;
+        form->Timer2_Tick();
+    }
     EXPECT_FALSE(form->Timer2().isActive());
 }
 
@@ -196,7 +198,7 @@ TEST_F(Form, AFailedStartIsToldInTheCurrentLanguageAndTheWindowStays)
     Start();
     gLanguageChange().Change("NL");
     EXPECT_EQ(tray.menuTexts, "Zitklok openen|Zitklok afsluiten");
-    form->Actions()->CloseFile();
+    form->household().Actions().CloseFile();
     Choose("Anna");
     EXPECT_TRUE(form->StartWindow()->isVisible());
     ASSERT_EQ(dialogs.calls.size(), 1u);
@@ -233,17 +235,25 @@ TEST_F(Form, WithoutATrayASecondStartBringsTheMinimisedWindowForward)
     EXPECT_FALSE(SingleInstance(QString::fromStdString(dir.File("x.dat"))).AskFirstToShow(200));
 }
 
-// A failure is told once in a box naming it and why: the same one while its box is open (a
-// timer in its event loop) adds none. Without texts of the language: English, the name as given.
-TEST_F(Form, AFailureIsToldOnceWhileItsBoxIsOpen)
+// The window lays itself out in both languages: nothing is cut off at its least size, and the
+// log list takes the room of a larger window.
+TEST_F(Form, TheWindowLaysItselfOutInBothLanguages)
 {
-    Store("Language", "XX");
-    const auto fail = [&] { throw std::runtime_error("disk full"); };
-    dialogs.whileOpen = [&] { GuardHandler(dialogs, "Saving a file", fail); };
-    GuardHandler(dialogs, "Saving a file", fail);
-    ASSERT_EQ(dialogs.calls.size(), 1u);
-    EXPECT_EQ(dialogs.calls[0].text.substr(0, 49),
-              "Saving a file failed:\ndisk full\n\nSitclock goes on");
+    Start();
+    form->show();
+    auto *list = form->findChild<QWidget *>("UCWatchActionsDbase1");
+    for (const char *language : {"ENG", "NL"}) {
+        SCOPED_TRACE(language);
+        gLanguageChange().Change(language);
+        form->resize(400, 300);
+        QApplication::processEvents();
+        ExpectUnclipped(*form);
+        const QSize small = list->size();
+        form->resize(1200, 900);
+        QApplication::processEvents();
+        EXPECT_GT(list->width(), small.width() + 700);
+        EXPECT_GT(list->height(), small.height() + 500);
+    }
 }
 
 } // namespace

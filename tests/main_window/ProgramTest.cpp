@@ -26,14 +26,21 @@ protected:
     // What the program said by the time `text` came, or 15 seconds passed.
     std::string SaidUntil(const std::string &text)
     {
-        for (int i = 0; i < 300 && said.find(text) == std::string::npos; ++i)
-            p.waitForReadyRead(50), said += p.readAll().toStdString();
+        for (int i = 0; i < 300 && said.find(text) == std::string::npos; ++i) {
+            p.waitForReadyRead(50);
+            said += p.readAll().toStdString();
+        }
         return said;
     }
-    int Terminate() // it ends cleanly on SIGTERM
+    // It ends cleanly on SIGTERM; -1 when it had to be killed.
+    int Terminate()
     {
         p.terminate();
-        return p.waitForFinished(10000) ? p.exitCode() : (p.kill(), p.waitForFinished(), -1);
+        if (p.waitForFinished(10000))
+            return p.exitCode();
+        p.kill();
+        p.waitForFinished();
+        return -1;
     }
 
     TempDir bin, home;

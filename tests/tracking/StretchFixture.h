@@ -1,12 +1,14 @@
 #pragma once
 
 #include "activity_log/clsActionsDbase.h"
-#include "localisation/gclsLanguageChange.h"
+#include "options/Options.h"
 #include "support/FakeClock.h"
 #include "support/FakeDialogs.h"
 #include "support/FakePointer.h"
+#include "support/FakeRunKey.h"
 #include "support/FakeSettings.h"
 #include "support/FakeTrayIcon.h"
+#include "support/FreshLanguage.h"
 #include "support/LogBytes.h"
 #include "support/TempDir.h"
 #include "totals/TodayTotalCache.h"
@@ -39,11 +41,10 @@ struct FakeWindow : ActionStateView, StretchView
     void ShowStartWindow() override { ++startWindowShows; }
     void HideMainWindow() override { visible = false; }
     bool MainWindowVisible() const override { return visible; }
-    bool GetAutoStopOnMouseIdle() override { return autoStop; }
     FakeTrayIcon tray;
     std::string statusText, filter = "-Idle";
     std::int32_t statusWrites = 0, focusCalls = 0, startWindowShows = 0;
-    bool startEnabled = true, stopEnabled = true, visible = true, autoStop = true;
+    bool startEnabled = true, stopEnabled = true, visible = true;
 };
 
 // A main window's worth of tracking wired as start-up wires it: a real store on a temporary
@@ -53,7 +54,6 @@ class StretchFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ResetLanguageChangeForTests();
         actions.OpenFile(path);
         ctl.elapsedwarningMouseIdle().TimeTillWarning(600);
         ctl.SetMouseWatchReset([this] {
@@ -96,6 +96,7 @@ protected:
 
     FakeClock clock;
     FakeSettings settings;
+    FreshLanguage language;
     TempDir dir;
     std::string path = dir.File("actions.dat");
     clsActionsDbase actions;
@@ -104,7 +105,9 @@ protected:
     FakeDialogs dialogs;
     FakePointer pointer;
     MouseIdleCounter watch;
-    StretchController ctl{actions, todayTotal, view, view, dialogs};
+    FakeRunKey runKey;
+    Options options{runKey, "zitklok"};
+    StretchController ctl{actions, todayTotal, view, view, dialogs, options};
     int mouseWatchResets = 0;
     Signal<std::int32_t &>::Connection idle =
         watch.Idle.Connect([this](std::int32_t &still) { ctl.MouseWatch_Idle(still); });

@@ -143,7 +143,7 @@ TEST_F(Stretches, OnlyASleepStopsTheStretchAndEveryRecordIsRealTime)
     for (const auto &[jump, sleep, on, first, moving, state, records] : rows) {
         clock.Set({2026, 12, 6, 9, 0, 0});
         const std::size_t before = Log().size();
-        view.autoStop = on;
+        options.SetAutoStopOnMouseIdle(on);
         ctl.NewRecord("Anna", false);
         Minutes(30);
         clock.Jump(jump);

@@ -1,10 +1,12 @@
-#include "localisation/gclsLanguageChange.h"
+#include "failure/FailureReporter.h"
 #include "support/FakeDialogs.h"
 #include "support/FakeSettings.h"
+#include "support/FreshLanguage.h"
 #include "users/clsUsers.h"
 #include "users/frmEditUsers.h"
 #include "users/frmStart.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -12,46 +14,71 @@
 
 namespace {
 
+// The user windows over scripted boxes, a fresh failure reporter and language.
 class UsersWindows : public ::testing::Test
 {
 protected:
-    void TearDown() override { ResetLanguageChangeForTests(); }
     void Store(const std::string &joined) { settings.Write("Sitclock", "Edit", "Users", joined); }
     std::string Stored() const { return settings.Read("Sitclock", "Edit", "Users", "?"); }
     static QPushButton *Button(QWidget &w, const char *n) { return w.findChild<QPushButton *>(n); }
 
     zk::test::FakeSettings settings;
+    zk::test::FreshLanguage language;
     zk::test::FakeDialogs dialogs;
+    FailureReporter failures{dialogs};
 };
 
+// One row a list: the buttons in pixels as laid out, the edit button below them, the outer
+// height the window asks for; a list too high for the screen scrolls instead.
 TEST_F(UsersWindows, StartWindowLayoutFollowsTheListAndTheLanguage)
 {
     std::string hundred = "U1";
     for (int i = 2; i <= 100; ++i)
         hundred += "|U" + std::to_string(i);
-    const std::tuple<std::string, int, int, int, const char *, const char *> rows[] = {
-        {"", 0, 64, 125, "ENG", "Who is starting?"}, // users, buttons, edit's top, outer height
-        {"Anna", 1, 64, 125, "NL", "Wie gaat bezig?"},
-        {"Tom & Jerry|Anna|Anna", 3, 160, 221, "ENG", "Who is starting?"},
-        {hundred, 100, 4816, 4877, "ENG", "Who is starting?"}}; // too high for the screen: scrolls
-    for (const auto &[stored, count, editTop, outer, language, title] : rows) {
-        SCOPED_TRACE(count);
-        ResetLanguageChangeForTests();
-        gLanguageChange().Change(language);
-        Store(stored);
+    struct Row
+    {
+        std::string stored;
+        int buttons;
+        int editTop; // not for a scrolling list: its edit button sits at the window's bottom
+        int outerHeight;
+        bool scrolls;
+        const char *language;
+        const char *title;
+    };
+    const Row rows[] = {
+        {.stored = "", .buttons = 0, .editTop = 64, .outerHeight = 125, .scrolls = false,
+         .language = "ENG", .title = "Who is starting?"},
+        {.stored = "Anna", .buttons = 1, .editTop = 64, .outerHeight = 125, .scrolls = false,
+         .language = "NL", .title = "Wie gaat bezig?"},
+        {.stored = "Tom & Jerry|Anna|Anna", .buttons = 3, .editTop = 160, .outerHeight = 221,
+         .scrolls = false, .language = "ENG", .title = "Who is starting?"},
+        {.stored = hundred, .buttons = 100, .editTop = 0, .outerHeight = 4877, .scrolls = true,
+         .language = "ENG", .title = "Who is starting?"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.buttons);
+        gLanguageChange().Change(row.language);
+        Store(row.stored);
         clsUsers users;
-        frmStart w(users, dialogs, [](const std::string &) {});
+        frmStart w(users, dialogs, failures, [](const std::string &) {});
         w.show();
         const auto buttons = w.findChildren<QPushButton *>("btnUser"); // the template first
-        ASSERT_EQ(buttons.size(), count + 1);
-        EXPECT_EQ(buttons.last()->geometry(), QRect(8, 16 + 48 * std::max(count - 1, 0), 153, 33));
-        EXPECT_EQ(w.findChild<QLabel *>("labStartNoUsers")->isHidden(), count != 0);
+        ASSERT_EQ(buttons.size(), row.buttons + 1);
+        const int lastTop = 16 + 48 * std::max(row.buttons - 1, 0);
+        EXPECT_EQ(buttons.last()->geometry(), QRect(8, lastTop, 153, 33));
+        EXPECT_EQ(w.findChild<QLabel *>("labStartNoUsers")->isHidden(), row.buttons != 0);
         const QRect edit = Button(w, "btnEditUsers")->geometry();
-        EXPECT_EQ(edit.top(), count == 100 ? w.height() - 25 - 16 : editTop);
-        EXPECT_EQ(w.OuterHeight(), outer);
-        EXPECT_EQ(w.Scrolling(), count == 100);
-        EXPECT_EQ(w.height(), count == 100 ? edit.bottom() + 1 + 16 : outer - 20);
-        EXPECT_EQ(w.windowTitle().toStdString(), title);
+        EXPECT_EQ(w.OuterHeight(), row.outerHeight);
+        EXPECT_EQ(w.Scrolling(), row.scrolls);
+        if (row.scrolls) {
+            EXPECT_EQ(edit.top(), w.height() - 25 - 16);
+        } else {
+            EXPECT_EQ(edit.top(), row.editTop);
+            EXPECT_EQ(w.height(), row.outerHeight - 20);
+        }
+        EXPECT_EQ(w.windowTitle().toStdString(), row.title);
+        // The title bar shows the whole title, with room to spare for its icon and buttons.
+        EXPECT_GT(w.width(), QFontMetrics(w.font()).horizontalAdvance(w.windowTitle()) + 64);
     }
 }
 
@@ -59,7 +86,7 @@ TEST_F(UsersWindows, EditDialogAddsAndRemovesTheSelectedEntryAndTellsAFailureOnc
 {
     Store("Anna|Piet");
     clsUsers users;
-    frmEditUsers d(users, dialogs);
+    frmEditUsers d(users, dialogs, failures);
     auto *list = d.findChild<QListWidget *>("List1");
     auto *remove = Button(d, "btnRemoveUser");
     EXPECT_FALSE(d.grab().isNull()); // the dialog draws, its wrapping button's caption too

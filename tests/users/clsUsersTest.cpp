@@ -44,32 +44,69 @@ TEST_F(Users, StoredTextReadsBackNameForNameAndIsWrittenBackUnchanged)
     EXPECT_EQ(Names(clsUsers()).back(), "n100"); // the first hundred are kept
 }
 
+enum class Op { Add, Remove, RemoveByName, SetItem };
+
+// Makes the change of a row: a name for Add, RemoveByName and SetItem, a number for Remove and
+// SetItem.
+void Apply(clsUsers &users, Op op, std::int16_t number, const std::string &name)
+{
+    switch (op) {
+    case Op::Add:
+        users.Add(name);
+        break;
+    case Op::Remove:
+        users.Remove(number);
+        break;
+    case Op::RemoveByName:
+        users.RemoveByName(name);
+        break;
+    case Op::SetItem:
+        users.Item(number, name);
+        break;
+    }
+}
+
 // Each change is saved before it is announced; numbers outside the list change nothing.
 TEST_F(Users, EachChangeIsStoredThenAnnounced)
 {
-    enum Op { Add, Remove, RemoveByName, SetItem }; // rows: stored, change, number, name, after
-    const std::tuple<const char *, Op, std::int16_t, const char *, const char *> rows[] = {
-        {"Anna|Piet", Add, 0, "Anna", "Anna|Piet|Anna"},
-        {"Anna|Piet|Anna", RemoveByName, 0, "Anna", "Piet|Anna"}, // the first one
-        {"Piet|anna|Anna", RemoveByName, 0, "Anna", "Piet|anna"}, // exact names, the last too
-        {"Anna|Piet", Remove, 1, "", "Piet"}, {"Anna|Piet", Remove, 2, "", "Anna"},
-        {"Anna|Piet", Remove, 0, "", nullptr}, {"Anna|Piet", Remove, 3, "", nullptr},
-        {"Anna|Piet", SetItem, 2, "Joke", "Anna|Joke"},
-        {"Anna|Piet", SetItem, 100, "Kees", "Anna|Piet"}, // beyond the count: not in the list
-        {"Anna|Piet", SetItem, 0, "X", "Anna|Piet"}, // slot 0 is held too
-        {"Anna|Piet", SetItem, -1, "X", nullptr}, {"Anna|Piet", SetItem, 101, "X", nullptr},
+    struct Row
+    {
+        const char *stored;
+        Op op;
+        std::int16_t number;
+        const char *name;
+        const char *after; // nullptr: nothing changes, nothing is announced
     };
-    for (const auto &[stored, op, n, name, after] : rows) {
-        SCOPED_TRACE(std::string(stored) + " " + std::to_string(op) + " " + std::to_string(n));
-        Store(stored);
+    const Row rows[] = {
+        {.stored = "Anna|Piet", .op = Op::Add, .number = 0, .name = "Anna",
+         .after = "Anna|Piet|Anna"},
+        {.stored = "Anna|Piet|Anna", .op = Op::RemoveByName, .number = 0, .name = "Anna",
+         .after = "Piet|Anna"}, // the first one
+        {.stored = "Piet|anna|Anna", .op = Op::RemoveByName, .number = 0, .name = "Anna",
+         .after = "Piet|anna"}, // exact names, the last too
+        {.stored = "Anna|Piet", .op = Op::Remove, .number = 1, .name = "", .after = "Piet"},
+        {.stored = "Anna|Piet", .op = Op::Remove, .number = 2, .name = "", .after = "Anna"},
+        {.stored = "Anna|Piet", .op = Op::Remove, .number = 0, .name = "", .after = nullptr},
+        {.stored = "Anna|Piet", .op = Op::Remove, .number = 3, .name = "", .after = nullptr},
+        {.stored = "Anna|Piet", .op = Op::SetItem, .number = 2, .name = "Joke",
+         .after = "Anna|Joke"},
+        {.stored = "Anna|Piet", .op = Op::SetItem, .number = 100, .name = "Kees",
+         .after = "Anna|Piet"}, // beyond the count: not in the list
+        {.stored = "Anna|Piet", .op = Op::SetItem, .number = 0, .name = "X",
+         .after = "Anna|Piet"}, // slot 0 is held too
+        {.stored = "Anna|Piet", .op = Op::SetItem, .number = -1, .name = "X", .after = nullptr},
+        {.stored = "Anna|Piet", .op = Op::SetItem, .number = 101, .name = "X", .after = nullptr},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::string(row.stored) + " " + std::to_string(static_cast<int>(row.op))
+                     + " " + std::to_string(row.number));
+        Store(row.stored);
         clsUsers users;
         V told;
         auto c = users.Change.Connect([&] { told.push_back(Stored()); });
-        op == Add      ? users.Add(name)
-        : op == Remove ? users.Remove(n)
-                       : (op == RemoveByName ? users.RemoveByName(name) : users.Item(n, name));
-        EXPECT_EQ(told, after ? V{after} : V{});
-        EXPECT_EQ(Stored(), after ? after : stored);
+        Apply(users, row.op, row.number, row.name);
+        EXPECT_EQ(told, row.after ? V{row.after} : V{});
+        EXPECT_EQ(Stored(), row.after ? row.after : row.stored);
         EXPECT_EQ(users.Item(users.Count() + 1), ""); // a freed slot is emptied
     }
 }

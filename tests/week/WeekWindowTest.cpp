@@ -95,7 +95,7 @@ TEST_F(WeekWindowTest, FollowsTheRunningStretchNewUsersAndTheLanguage)
     Choose("Piet");
     clock.Advance(600);
     form->Timer1_Tick();
-    form->Users()->Add("Anna");
+    form->household().Users().Add("Anna");
     QApplication::processEvents();
     EXPECT_EQ(week->Chart()->Seconds(2, 2), 600); // Piet on Wednesday
     EXPECT_EQ(week->Chart()->Users().last(), "Anna");

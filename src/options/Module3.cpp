@@ -1,4 +1,4 @@
-#include "main_window/Module3.h"
+#include "options/Module3.h"
 
 #include "platform/RunKey.h"
 

@@ -1,0 +1,74 @@
+#include "failure/FailureReporter.h"
+
+#include "localisation/gclsLanguageChange.h"
+#include "platform/SettingsStore.h"
+#include "support/FakeDialogs.h"
+#include "support/FakeSettings.h"
+#include "support/FreshLanguage.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <stdexcept>
+
+namespace zk::test {
+namespace {
+
+// A fresh reporter over scripted boxes, in the language the settings hold.
+class Failures : public ::testing::Test
+{
+protected:
+    void Language(const std::string &code)
+    {
+        settings.Write("Sitclock", "Options", "Language", code);
+        language.emplace();
+    }
+
+    FakeSettings settings;
+    std::optional<FreshLanguage> language;
+    FakeDialogs dialogs;
+    FailureReporter failures{dialogs};
+};
+
+// A failure is told once in a box naming it and why: the same one while its box is open (a
+// timer in its event loop) adds none, another operation does. Without texts of the language:
+// English, the name as given.
+TEST_F(Failures, AFailureIsToldOnceWhileItsBoxIsOpen)
+{
+    Language("XX");
+    const auto fail = [] { throw std::runtime_error("disk full"); };
+    dialogs.whileOpen = [&] {
+        EXPECT_FALSE(failures.Guard("Saving a file", fail));
+        failures.Guard("Reading a file", [] { throw 42; });
+    };
+    EXPECT_FALSE(failures.Guard("Saving a file", fail));
+    ASSERT_EQ(dialogs.calls.size(), 2u);
+    EXPECT_EQ(dialogs.calls[0].text.substr(0, 49),
+              "Saving a file failed:\ndisk full\n\nSitclock goes on");
+    EXPECT_EQ(dialogs.calls[0].title, "Sitclock");
+    EXPECT_EQ(dialogs.calls[0].icon, Dialogs::Icon::Critical);
+    EXPECT_EQ(dialogs.calls[1].text.substr(0, 39), "Reading a file failed:\nan unknown error");
+    dialogs.whileOpen = {};
+    failures.Guard("Saving a file", fail); // its box closed: told again
+    EXPECT_EQ(dialogs.calls.size(), 3u);
+}
+
+// Settings that cannot be saved are told once in the reporter's life, naming where; a fresh
+// reporter tells again.
+TEST_F(Failures, TheSettingsNoticeComesOncePerReporter)
+{
+    Language("ENG");
+    const auto failSettings = [] { throw SettingsError("no room", "/home/anna/Sitclock.ini"); };
+    EXPECT_FALSE(failures.Guard("Changing the option", failSettings));
+    EXPECT_FALSE(failures.Guard("Changing the language", failSettings));
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_NE(dialogs.calls[0].text.find("/home/anna/Sitclock.ini"), std::string::npos);
+    EXPECT_EQ(dialogs.calls[0].icon, Dialogs::Icon::Exclamation);
+    FailureReporter fresh(dialogs);
+    fresh.SettingsNotSaved(SettingsError("no room", ""));
+    ASSERT_EQ(dialogs.calls.size(), 2u);
+    EXPECT_NE(dialogs.calls[1].text.find("no room"), std::string::npos);
+}
+
+} // namespace
+} // namespace zk::test
