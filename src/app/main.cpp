@@ -9,7 +9,7 @@
 #include "platform/linux/XdgRunKey.h"
 #include "platform/qt/Latin1.h"
 #include "platform/qt/QtDialogs.h"
-#include "platform/qt/QtPointerSource.h"
+#include "platform/linux/QtPointerSource.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtTrayIcon.h"
 #include "platform/qt/SingleInstance.h"

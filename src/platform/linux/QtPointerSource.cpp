@@ -1,4 +1,4 @@
-#include "platform/qt/QtPointerSource.h"
+#include "platform/linux/QtPointerSource.h"
 
 #include "platform/IdleTimeActivity.h"
 #include "platform/linux/MutterIdleTime.h"
