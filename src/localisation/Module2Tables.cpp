@@ -167,6 +167,42 @@ constexpr Row kMessages[] = {
     {"The folder $file$ cannot be written: $why$.",
      "De map $file$ kan niet worden geschreven: $why$.",
      "The folder $file$ cannot be written: $why$."},
+    // A failure of the log, from what failed, the path and the system's reason.
+    {"The log $file$ cannot be opened: $why$.", "Het logboek $file$ kan niet worden geopend: $why$.",
+     "The log $file$ cannot be opened: $why$."},
+    {"The log $file$ cannot be read: $why$.", "Het logboek $file$ kan niet worden gelezen: $why$.",
+     "The log $file$ cannot be read: $why$."},
+    {"The log $file$ cannot be put on disk: $why$.",
+     "Het logboek $file$ kan niet op de schijf worden vastgelegd: $why$.",
+     "The log $file$ cannot be put on disk: $why$."},
+    {"The full log $file$ cannot be moved to $to$: $why$.",
+     "Het volle logboek $file$ kan niet worden verplaatst naar $to$: $why$.",
+     "The full log $file$ cannot be moved to $to$: $why$."},
+    {"No copy of the damaged log $file$ can be kept as $to$: $why$.",
+     "Van het beschadigde logboek $file$ kan geen kopie worden bewaard als $to$: $why$.",
+     "No copy of the damaged log $file$ can be kept as $to$: $why$."},
+    {"The log $file$ is open for reading only.", "Het logboek $file$ is alleen geopend om te lezen.",
+     "The log $file$ is open for reading only."},
+    {"No log is open.", "Er is geen logboek geopend.", "No log is open."},
+    {"The log $file$ has no record $nr$.", "Het logboek $file$ heeft geen regel $nr$.",
+     "The log $file$ has no record $nr$."},
+    {"no permission", "geen toestemming", "no permission"},
+    {"the disk is full", "de schijf is vol", "the disk is full"},
+    {"the file is too large", "het bestand is te groot", "the file is too large"},
+    {"not found", "niet gevonden", "not found"},
+    {"system error $nr$", "systeemfout $nr$", "system error $nr$"},
+    {"The log $log$ was damaged; a copy is kept as $file$.",
+     "Het einde van het logboek $log$ was beschadigd. Een kopie van het hele logboek is bewaard "
+     "als $file$; Zitklok schrijft verder in het logboek.",
+     "The end of the log $log$ was damaged. A copy of the whole log is kept as $file$; "
+     "Sitclock goes on writing in the log."},
+    // The household report.
+    {"Hours per day", "Uren per dag", "Hours per day"},
+    {"Hours per day, week of $date$", "Uren per dag, week van $date$",
+     "Hours per day, week of $date$"},
+    {"no users in the settings; name them with --users",
+     "geen gebruikers in de instellingen; noem ze met --users NAAM,NAAM",
+     "no users in the settings; name them with --users NAME,NAME"},
 };
 
 // Messages of the desktop around the program: the tray icon's menu, and the
