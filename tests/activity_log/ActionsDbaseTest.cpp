@@ -4,14 +4,36 @@
 #include "activity_log/Module4.h"
 #include "time/OverflowError.h"
 
+#include <array>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace zk::test;
 using namespace ::testing;
+
+namespace {
+
+// The names of the files and folders synced, in order: the system's own calls are ours here.
+std::vector<std::string> synced;
+
+int Synced(int fd, long call)
+{
+    std::array<char, 4096> link{};
+    const ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), link.data(),
+                                 link.size() - 1);
+    synced.push_back(std::filesystem::path(std::string(link.data(), n > 0 ? n : 0)).filename());
+    return static_cast<int>(::syscall(call, fd));
+}
+
+} // namespace
+
+extern "C" int fdatasync(int fd) { return Synced(fd, SYS_fdatasync); }
+extern "C" int fsync(int fd) { return Synced(fd, SYS_fsync); }
 
 // Every field at its place in the layout, the description cut at 100 bytes, and read back.
 TEST_F(Store, WritesTheLayoutByteForByteAndReadsItBack)
@@ -119,13 +141,39 @@ TEST_F(Store, DamagedFilesOpenAreNeverShortenedAndCountHalfToEven)
         db.CloseFile();
         EXPECT_EQ(File(), bytes);
     }
-    // Another program's ragged append is seen at once; the next record goes after it.
+    EXPECT_EQ(db.TakeDamagedCopy(), ""); // reading alone copies nothing
+    // Another program's ragged append is seen at once; the next record goes after it, once the
+    // whole log is copied aside under the day's first free name.
     WriteFileBytes(path, rec);
+    WriteFileBytes(dir.File("actions-damaged-2026-12-06.dat"), "earlier");
     db.OpenFile(path);
     std::ofstream(path, std::ios::binary | std::ios::app) << std::string(80, 'G');
-    Append({{1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1}, "x"});
-    EXPECT_EQ(File(), rec + std::string(80, 'G') + std::string(68, '\0') +
-                          Bytes({{{1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1}, "x"}}));
+    const LogRecord x{{1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1}, "x"};
+    Append(x);
+    Append(x);
+    EXPECT_EQ(File(), rec + std::string(80, 'G') + std::string(68, '\0') + Bytes({x, x}));
+    const std::string copy = dir.File("actions-damaged-2026-12-06-2.dat");
+    EXPECT_EQ(db.TakeDamagedCopy(), copy);
+    EXPECT_EQ(db.TakeDamagedCopy(), "");
+    EXPECT_EQ(ReadFileBytes(copy), rec + std::string(80, 'G'));
+    EXPECT_EQ(ReadFileBytes(dir.File("actions-damaged-2026-12-06.dat")), "earlier");
+}
+
+// A record is on disk once written: a new one, the minute tick's end time, a description; a full
+// log's new name and its new log are too, through their folder.
+TEST_F(Store, EveryWriteIsPutOnDisk)
+{
+    db.OpenFile(path);
+    synced.clear();
+    Append({{2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 9, 0, 0}, "Anna"});
+    db.RecordNr(1);
+    db.AddToEndTime(60);
+    db.Flush();
+    db.Description("Anna homework");
+    db.Flush();
+    zk::LogArchive::StartNewLog(db, {2026, 12, 6, 9, 1, 0});
+    const std::string folder = dir.Path().filename().string();
+    EXPECT_EQ(synced, (std::vector<std::string>{"actions.dat", "actions.dat", "actions.dat", folder}));
 }
 
 TEST_F(Store, ErrorsNameThePathAndLeaveTheStoreAsItWas)

@@ -1,5 +1,8 @@
 #include "failure/FailureReporter.h"
 
+#include "activity_log/FileError.h"
+#include "failure/FailureWording.h"
+
 #include "localisation/gclsLanguageChange.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeDialogs.h"
@@ -8,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 
@@ -68,6 +73,51 @@ TEST_F(Failures, TheSettingsNoticeComesOncePerReporter)
     fresh.SettingsNotSaved(SettingsError("no room", ""));
     ASSERT_EQ(dialogs.calls.size(), 2u);
     EXPECT_NE(dialogs.calls[1].text.find("no room"), std::string::npos);
+}
+
+// A failure of the log is told wholly in the person's language: what failed, where, and a reason
+// of our own for the common system errors, else the system's text in that language or, when the
+// system has none, its number.
+TEST_F(Failures, FileFailuresAreToldInThePersonsLanguage)
+{
+    using Kind = FileError::Kind;
+    struct Case
+    {
+        const char *language;
+        FileError error;
+        const char *told; // the box's text up to the note that the program goes on
+    };
+    const Case rows[] = {
+        {"NL", FileError(Kind::Move, "/z/actions.dat", EACCES, 0, "/z/actions-2026-12-07.dat"),
+         "Het beginnen van een nieuwe zittijd is mislukt:\nHet volle logboek /z/actions.dat kan "
+         "niet worden verplaatst naar /z/actions-2026-12-07.dat: geen toestemming."},
+        {"NL", FileError(Kind::Write, "/z/a.dat", ENOSPC, 3),
+         "Het beginnen van een nieuwe zittijd is mislukt:\nHet logboek /z/a.dat kan niet worden "
+         "geschreven: de schijf is vol."},
+        {"NL", FileError(Kind::Sync, "/z/a.dat", EDQUOT, 3),
+         "Het beginnen van een nieuwe zittijd is mislukt:\nHet logboek /z/a.dat kan niet op de "
+         "schijf worden vastgelegd: de schijf is vol."},
+        {"NL", FileError(Kind::Open, "/z/a.dat", EROFS),
+         "Het beginnen van een nieuwe zittijd is mislukt:\nHet logboek /z/a.dat kan niet worden "
+         "geopend: geen toestemming."},
+        {"NL", FileError(Kind::CopyDamaged, "/z/a.dat", EPERM, 0, "/z/a-damaged-2026-12-07.dat"),
+         "Het beginnen van een nieuwe zittijd is mislukt:\nVan het beschadigde logboek /z/a.dat "
+         "kan geen kopie worden bewaard als /z/a-damaged-2026-12-07.dat: geen toestemming."},
+        {"ENG", FileError(Kind::Write, "/z/a.dat", EFBIG, 3),
+         "Starting a stretch failed:\nThe log /z/a.dat cannot be written: the file is too large."},
+        {"ENG", FileError(Kind::Read, "/z/a.dat", ENOENT),
+         "Starting a stretch failed:\nThe log /z/a.dat cannot be read: not found."},
+    };
+    for (const Case &row : rows) {
+        SCOPED_TRACE(row.error.what());
+        Language(row.language);
+        failures.Guard("Starting a stretch", [&] { throw row.error; });
+        const std::string &text = dialogs.calls.back().text;
+        EXPECT_EQ(text.substr(0, text.find("\n\n")), row.told);
+    }
+    EXPECT_EQ(SystemReason(EIO), std::strerror(EIO));
+    Language("NL");
+    EXPECT_EQ(SystemReason(EIO).find(std::strerror(EIO)), std::string::npos) << SystemReason(EIO);
 }
 
 } // namespace
