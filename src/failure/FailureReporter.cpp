@@ -25,7 +25,7 @@ bool FailureReporter::Guard(const std::string &operation, const std::function<vo
     } catch (const std::exception &e) {
         reason = FailureReason(e);
     } catch (...) {
-        reason = "an unknown error";
+        reason = OwnMessage("an unknown error");
     }
     if (!m_openBoxes.insert(operation).second)
         return false;

@@ -3,6 +3,7 @@
 #include "activity_log/FileError.h"
 #include "localisation/OwnMessages.h"
 #include "localisation/gclsLanguageChange.h"
+#include "time/OverflowError.h"
 
 #include <cerrno>
 #include <cstring>
@@ -93,5 +94,9 @@ std::string FailureReason(const std::exception &error)
 {
     if (const auto *file = dynamic_cast<const zk::FileError *>(&error))
         return FileFailureText(*file);
+    // A record's times too far apart, a count past its field: the details are
+    // the program's, not the person's.
+    if (dynamic_cast<const zk::OverflowError *>(&error))
+        return OwnMessage("a time or a number is out of range");
     return error.what();
 }

@@ -19,5 +19,6 @@ std::string SystemReason(int error);
 // A failure of the activity log as one sentence.
 std::string FileFailureText(const zk::FileError &error);
 
-// Any failure: a file's worded as above, another's by its own text.
+// Any failure: a file's worded as above, an overflow by a text of ours,
+// another's by its own text.
 std::string FailureReason(const std::exception &error);

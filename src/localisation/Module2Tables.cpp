@@ -191,6 +191,9 @@ constexpr Row kMessages[] = {
     {"the file is too large", "het bestand is te groot", "the file is too large"},
     {"not found", "niet gevonden", "not found"},
     {"system error $nr$", "systeemfout $nr$", "system error $nr$"},
+    {"a time or a number is out of range", "een tijd of getal valt buiten het bereik",
+     "a time or a number is out of range"},
+    {"an unknown error", "een onbekende fout", "an unknown error"},
     {"The log $log$ was damaged; a copy is kept as $file$.",
      "Het einde van het logboek $log$ was beschadigd. Een kopie van het hele logboek is bewaard "
      "als $file$; Zitklok schrijft verder in het logboek.",

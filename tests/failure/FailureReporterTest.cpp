@@ -2,6 +2,7 @@
 
 #include "activity_log/FileError.h"
 #include "failure/FailureWording.h"
+#include "time/OverflowError.h"
 
 #include "localisation/gclsLanguageChange.h"
 #include "platform/SettingsStore.h"
@@ -114,6 +115,7 @@ TEST_F(Failures, FileFailuresAreToldInThePersonsLanguage)
     EXPECT_EQ(SystemReason(EIO), std::strerror(EIO));
     Language("NL");
     EXPECT_EQ(SystemReason(EIO).find(std::strerror(EIO)), std::string::npos) << SystemReason(EIO);
+    EXPECT_EQ(FailureReason(OverflowError("overflow")), "een tijd of getal valt buiten het bereik");
 }
 
 } // namespace
