@@ -15,7 +15,8 @@ std::string English(FileError::Kind kind, const std::string &path, int error, st
     const std::string ofRecord = record > 0 ? "record " + nr + " of " : std::string();
     switch (kind) {
     case FileError::Kind::Open: return "Cannot open the activity log " + quoted + why;
-    case FileError::Kind::Read: return "Cannot read " + ofRecord + "the activity log " + quoted + why;
+    case FileError::Kind::Read:
+        return "Cannot read " + ofRecord + "the activity log " + quoted + why;
     case FileError::Kind::Write:
         return "Cannot write " + ofRecord + "the activity log " + quoted + why;
     case FileError::Kind::Sync:

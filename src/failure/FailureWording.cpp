@@ -78,7 +78,8 @@ std::string FileFailureText(const zk::FileError &error)
     case Kind::Write: key = "The log $file$ cannot be written: $why$."; break;
     case Kind::Sync: key = "The log $file$ cannot be put on disk: $why$."; break;
     case Kind::Move: key = "The full log $file$ cannot be moved to $to$: $why$."; break;
-    case Kind::CopyDamaged: key = "No copy of the damaged log $file$ can be kept as $to$: $why$.";
+    case Kind::CopyDamaged:
+        key = "No copy of the damaged log $file$ can be kept as $to$: $why$.";
         break;
     case Kind::ReadOnly: key = "The log $file$ is open for reading only."; break;
     case Kind::NotOpen: key = "No log is open."; break;
