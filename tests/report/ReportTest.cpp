@@ -96,10 +96,6 @@ TEST_F(Report, ListShowsEveryRecordAsTheStoreReadsIt)
               "1\t2026-12-07 09:05:03\t2026-12-07 11:00:00\t6897\tJan\\tcaf\xe9\n"
               "2\t-\t2026-12-07 11:00:00\t0\tno start\n"
               "3\t0001-01-01 00:00:00\t30000-01-01 00:00:00\toverflow\tfar\n");
-    WriteFileBytes(path, Bytes({{{2026, 12, 7, 9, 0, 0}, {2026, 12, 7, 9, 0, 0}, "a"}}) +
-                             std::string(60, 'z')); // less than half a record: none
-    const std::string out = Run({"list", "LOG"}).out;
-    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
 }
 
 TEST_F(Report, TotalsCountAUsersDayAsTheProgramDoes)
@@ -171,12 +167,10 @@ TEST_F(Report, AWeekChartOfTheChosenWeek)
     EXPECT_EQ(Run({"chart", "--week", "2026-12-09", "--output", "DIR/w.png", "LOG"}).code, 0);
     EXPECT_EQ(QImage(QString::fromStdString(dir.File("w.png"))).size(), QSize(800, 450));
     FakeClock clock({2027, 3, 3, 12, 0, 0}); // this week by default
-    EXPECT_EQ(Run({"chart", "--users", "Jan,Piet", "--output", "DIR/empty.SVG", "LOG"}).code, 0);
-    EXPECT_NE(ReadFileBytes(dir.File("empty.SVG")).find("week of 2027-03-01"), std::string::npos);
     settings.Write("Sitclock", "Options", "Language", "NL"); // the chart speaks it
-    EXPECT_EQ(Run({"chart", "--users", "Jan", "--output", "DIR/nl.svg", "LOG"}).code, 0);
+    EXPECT_EQ(Run({"chart", "--users", "Jan,Piet", "--output", "DIR/nl.SVG", "LOG"}).code, 0);
     for (const char *said : {"Uren per dag, week van 2027-03-01", "1 mrt", ">ma<"})
-        EXPECT_NE(ReadFileBytes(dir.File("nl.svg")).find(said), std::string::npos) << said;
+        EXPECT_NE(ReadFileBytes(dir.File("nl.SVG")).find(said), std::string::npos) << said;
     const Result unwritable = Run({"chart", "--users", "Jan", "--output", "DIR/no/w.png", "LOG"});
     EXPECT_EQ(unwritable.code, 1);
     EXPECT_NE(unwritable.err.find("no/w.png"), std::string::npos);
