@@ -33,6 +33,7 @@ struct Figure
 const Figure kFigures[] = {
     {"Log read, 32,767 records", "OpenAndReadEveryRecord", "real_time", "ms", Bound::Below, 20},
     {"One append", "AppendOneRecord", "real_time", "µs", Bound::None, 0},
+    {"Minute tick, on disk (fdatasync)", "SyncedMinuteTick", "real_time", "ms", Bound::Below, 10},
     {"Log list rebuild (FillList), 32,767 rows", "BM_FillListAllPassing", "real_time", "ms",
      Bound::Below, 40},
     {"One Change of the running record", "BM_ChangeOfTheRunningRecord", "real_time", "µs",

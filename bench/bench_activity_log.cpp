@@ -1,46 +1,19 @@
-// Reading a full log through the cursor, one append, and the calendar's worst cases.
+// Reading a full log through the cursor, one append, the minute tick put on disk, and the
+// calendar's worst cases.
+#include "FullLog.h"
+
 #include "activity_log/clsActionsDbase.h"
 #include "time/clsTimePoint.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
 
 namespace {
 
-std::string FullLog()
-{
-    static const std::string path = [] {
-        const std::string p = (std::filesystem::temp_directory_path() /
-                               ("zk-bench-" + std::to_string(::getpid()) + ".dat"))
-                                  .string();
-        std::remove(p.c_str());
-        clsActionsDbase db;
-        db.OpenFile(p);
-        for (int i = 1; i <= 32767; ++i) {
-            db.RecordNr(i);
-            db.StartDateTimeYear(2026);
-            db.StartDateTimeMonth(12);
-            db.StartDateTimeDay(1 + i % 28);
-            db.StartDateTimeHour(i % 24);
-            db.StartDateTimeMinute(i % 60);
-            db.StartDateTimeSeconds(0);
-            db.EndDateTimeYear(2026);
-            db.EndDateTimeMonth(12);
-            db.EndDateTimeDay(1 + i % 28);
-            db.EndDateTimeHour(i % 24);
-            db.EndDateTimeMinute(59);
-            db.EndDateTimeSeconds(59);
-            db.Description(i % 5 ? "Anna: homework and a long description of it" : "Idle");
-        }
-        db.CloseFile();
-        return p;
-    }();
-    return path;
-}
+std::string FullLog() { return zk::bench::FullLog(); }
 
 void OpenAndReadEveryRecord(benchmark::State &state)
 {
@@ -91,6 +64,31 @@ void AppendOneRecord(benchmark::State &state)
     std::filesystem::remove(path);
 }
 BENCHMARK(AppendOneRecord)->Unit(benchmark::kMicrosecond);
+
+// The minute tick of a running stretch at the end of a full log: the end time set to now and
+// written when the cursor goes back, on disk (fdatasync) before the tick returns. In the working
+// folder, which bench/run makes the source tree: the machine's own disk, not a memory file system.
+void SyncedMinuteTick(benchmark::State &state)
+{
+    const std::string path =
+        (std::filesystem::current_path() / ("zk-bench-tick-" + std::to_string(::getpid()) + ".dat"))
+            .string();
+    std::filesystem::copy_file(FullLog(), path, std::filesystem::copy_options::overwrite_existing);
+    {
+        clsActionsDbase db;
+        db.OpenFile(path);
+        const std::int32_t running = db.RecordCount();
+        db.RecordNr(1);
+        for (auto _ : state) {
+            db.RecordNr(running);
+            db.SetEndTimeToNow();
+            db.RecordNr(1);
+        }
+        db.CloseFile();
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(SyncedMinuteTick)->Unit(benchmark::kMicrosecond);
 
 void DaysDifferenceWorstCase(benchmark::State &state)
 {

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -67,6 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string before(reinterpret_cast<const char *>(data), size);
 
     std::int32_t appended = 0;
+    std::string damagedCopy;
     {
         clsActionsDbase db;
         db.OpenFile(path);
@@ -83,6 +85,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 zk::fuzz::Fail("the appended record does not read back");
         }
         db.CloseFile();
+        damagedCopy = db.TakeDamagedCopy();
+    }
+
+    // A log that is not whole records is copied aside whole before its first write.
+    if (!damagedCopy.empty()) {
+        if (zk::fuzz::ReadBytes(damagedCopy) != before)
+            zk::fuzz::Fail("the copy of the damaged log differs from it");
+        std::remove(damagedCopy.c_str());
+    } else if (appended > 0 && size % 148 != 0) {
+        zk::fuzz::Fail("a damaged log was written without a copy");
     }
 
     const std::string after = zk::fuzz::ReadBytes(path);

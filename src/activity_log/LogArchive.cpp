@@ -1,5 +1,6 @@
 #include "activity_log/LogArchive.h"
 
+#include "activity_log/FileSync.h"
 #include "activity_log/clsActionsDbase.h"
 #include "platform/Clock.h"
 
@@ -34,15 +35,13 @@ bool RenameUnlessTaken(const std::string &from, const std::string &to)
     if (errno == EEXIST)
         return false;
     if (errno != EINVAL && errno != ENOSYS)
-        throw FileError("Cannot move the full activity log \"" + from + "\" to \"" + to +
-                        "\": " + std::strerror(errno));
+        throw FileError(FileError::Kind::Move, from, errno, 0, to);
 #endif
     std::error_code ignored;
     if (fs::exists(to, ignored) || fs::is_symlink(to, ignored))
         return false;
     if (std::rename(from.c_str(), to.c_str()) != 0)
-        throw FileError("Cannot move the full activity log \"" + from + "\" to \"" + to +
-                        "\": " + std::strerror(errno));
+        throw FileError(FileError::Kind::Move, from, errno, 0, to);
     return true;
 }
 
@@ -98,6 +97,8 @@ std::string LogArchive::StartNewLog(clsActionsDbase &store, const LocalDateTime 
     store.Flush();
     const std::string archive = MoveAside(path, now);
     store.OpenFile(path);
+    // The new name and the new log are on disk before the next record goes in.
+    SyncFolderOf(path);
     return archive;
 }
 

@@ -1,5 +1,6 @@
 #include "activity_log/clsActionsDbase.h"
 
+#include "activity_log/DamagedLogCopy.h"
 #include "activity_log/Module4.h"
 #include "platform/Clock.h"
 #include "time/Module1.h"
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,12 +23,7 @@ namespace {
 
 constexpr std::int64_t kRecordLength = ActionRecord::kSize;
 
-std::string Reason(int error) { return std::strerror(error); }
-
-zk::FileError Failure(const std::string &what, const std::string &path, int error)
-{
-    return zk::FileError(what + " \"" + path + "\": " + Reason(error));
-}
+using Kind = zk::FileError::Kind;
 
 zk::LocalDateTime StartOf(const ActionRecord &r)
 {
@@ -62,6 +59,8 @@ struct clsActionsDbase::Impl
     ActionRecord record = Blank();
     bool recordChanged = false;
     std::int16_t recordNr = 0;
+    bool wholeChecked = false; // the length was looked at before the first write
+    std::string damagedCopy;
 
     static ActionRecord Blank()
     {
@@ -73,7 +72,7 @@ struct clsActionsDbase::Impl
     void RequireOpen() const
     {
         if (fd < 0)
-            throw zk::FileError("bad file handle: no activity log is open");
+            throw zk::FileError(Kind::NotOpen, {}, 0);
     }
 
     // Asked of the file every time: another program may have appended to it
@@ -82,7 +81,7 @@ struct clsActionsDbase::Impl
     {
         struct stat st {};
         if (::fstat(fd, &st) != 0)
-            throw Failure("Cannot read the activity log", fileName, errno);
+            throw zk::FileError(Kind::Read, fileName, errno);
         return st.st_size;
     }
 
@@ -99,8 +98,7 @@ struct clsActionsDbase::Impl
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0)
-                throw Failure("Cannot read record " + std::to_string(nr) + " of the activity log",
-                              fileName, errno);
+                throw zk::FileError(Kind::Read, fileName, errno, nr);
             if (n == 0)
                 break;
             done += static_cast<std::size_t>(n);
@@ -111,8 +109,8 @@ struct clsActionsDbase::Impl
     void Write(std::int16_t nr, const ActionRecord &r)
     {
         if (readOnly)
-            throw zk::FileError("The activity log \"" + fileName +
-                                "\" is opened for reading only; a change cannot be written");
+            throw zk::FileError(Kind::ReadOnly, fileName, 0);
+        KeepDamagedCopy();
         const ActionRecord::Bytes raw = r.ToBytes();
         const std::int64_t offset = (std::int64_t{nr} - 1) * kRecordLength;
         const std::int64_t lengthBefore = FileLength();
@@ -129,12 +127,22 @@ struct clsActionsDbase::Impl
                 // goes back to the length it had, never shorter.
                 if (offset >= lengthBefore)
                     (void)::ftruncate(fd, static_cast<off_t>(lengthBefore));
-                throw Failure("Cannot write record " + std::to_string(nr) +
-                                  " of the activity log",
-                              fileName, error);
+                throw zk::FileError(Kind::Write, fileName, error, nr);
             }
             done += static_cast<std::size_t>(n);
         }
+        // A power cut after the kernel took the record must not lose it.
+        if (::fdatasync(fd) != 0)
+            throw zk::FileError(Kind::Sync, fileName, errno, nr);
+    }
+
+    void KeepDamagedCopy()
+    {
+        if (wholeChecked)
+            return;
+        if (FileLength() % kRecordLength != 0)
+            damagedCopy = zk::DamagedLogCopy::Keep(fd, fileName, zk::CurrentClock().Now());
+        wholeChecked = true;
     }
 };
 
@@ -166,10 +174,11 @@ void clsActionsDbase::Open(const std::string &openfilename, int flags, bool read
     CloseFile();
     const int fd = ::open(openfilename.c_str(), flags, 0644);
     if (fd < 0)
-        throw Failure("Cannot open the activity log", openfilename, errno);
+        throw zk::FileError(Kind::Open, openfilename, errno);
     m->fd = fd;
     m->fileName = openfilename;
     m->readOnly = readOnly;
+    m->wholeChecked = false;
     m->recordChanged = false;
     m->recordNr = 1; // nothing read: the buffer keeps what it held
     Opened.Emit();
@@ -208,8 +217,7 @@ void clsActionsDbase::RecordNr(std::int32_t vNewValue)
     m->recordNr = zk::CheckedToInt16(vNewValue);
     m->RequireOpen();
     if (m->recordNr <= 0)
-        throw zk::FileError("bad record number " + std::to_string(m->recordNr) +
-                            " in the activity log \"" + m->fileName + "\"");
+        throw zk::FileError(Kind::BadRecordNumber, m->fileName, 0, m->recordNr);
     m->record = m->Read(m->recordNr);
 }
 
@@ -219,8 +227,7 @@ void clsActionsDbase::Flush()
         return;
     m->RequireOpen();
     if (m->recordNr <= 0)
-        throw zk::FileError("bad record number " + std::to_string(m->recordNr) +
-                            " in the activity log \"" + m->fileName + "\"");
+        throw zk::FileError(Kind::BadRecordNumber, m->fileName, 0, m->recordNr);
     m->Write(m->recordNr, m->record);
     m->recordChanged = false;
 }
@@ -363,6 +370,8 @@ zk::LocalDateTime clsActionsDbase::EndDateTime() const { return EndOf(m->record)
 const std::string &clsActionsDbase::FileName() const { return m->fileName; }
 
 bool clsActionsDbase::IsOpen() const { return m->fd >= 0; }
+
+std::string clsActionsDbase::TakeDamagedCopy() { return std::exchange(m->damagedCopy, {}); }
 
 bool clsActionsDbase::RecordChanged() const { return m->recordChanged; }
 

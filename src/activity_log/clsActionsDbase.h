@@ -1,24 +1,15 @@
 #pragma once
 
 #include "activity_log/ActionRecord.h"
+#include "activity_log/FileError.h"
 #include "core/Signal.h"
 #include "platform/Clock.h"
 
 #include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 class clsTimePoint;
-
-namespace zk {
-// A file that cannot be opened, read or written, naming the path and the reason.
-class FileError : public std::runtime_error
-{
-public:
-    using std::runtime_error::runtime_error;
-};
-} // namespace zk
 
 // The activity log actions.dat: fixed 148-byte records behind one cursor,
 // RecordNr (counting from 1). One record is buffered; a changed buffer is
@@ -27,6 +18,10 @@ public:
 // Nothing else is kept: RecordCount asks the file for its length and every
 // RecordNr set reads the record from the file, so what another program appends
 // or rewrites while the log is open here is seen at once.
+//
+// A record written is on disk (fdatasync) before the write returns. Before the
+// first write into a log whose length is not a whole number of records, the
+// whole file is copied aside (zk::DamagedLogCopy); TakeDamagedCopy tells where.
 //
 // Errors: zk::FileError for the file system (bad handle, unreadable, unwritable,
 // record number 0 or less), zk::OverflowError for a record number outside 16 bits.
@@ -96,6 +91,10 @@ public:
     // The path given to OpenFile; empty while none is open.
     const std::string &FileName() const;
     bool IsOpen() const;
+
+    // The path of the copy of a damaged log made since it was last asked, once;
+    // empty when none was made.
+    std::string TakeDamagedCopy();
 
     // Sent each time the buffered record becomes changed.
     zk::Signal<> Change;

@@ -1,12 +1,12 @@
 #include "StartupChecks.h"
 
+#include "failure/FailureWording.h"
 #include "localisation/OwnMessages.h"
 #include "platform/qt/Latin1.h"
 
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -15,7 +15,7 @@ namespace {
 bool Writable(const QString &path, QString &reason)
 {
     if (::access(QFile::encodeName(path).constData(), W_OK) != 0) {
-        reason = QString::fromLocal8Bit(std::strerror(errno));
+        reason = zk::ToQt(SystemReason(errno));
         return false;
     }
     return true;

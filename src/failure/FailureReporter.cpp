@@ -1,5 +1,6 @@
 #include "failure/FailureReporter.h"
 
+#include "failure/FailureWording.h"
 #include "localisation/OwnMessages.h"
 #include "platform/SettingsStore.h"
 
@@ -22,9 +23,9 @@ bool FailureReporter::Guard(const std::string &operation, const std::function<vo
         SettingsNotSaved(e);
         return false;
     } catch (const std::exception &e) {
-        reason = e.what();
+        reason = FailureReason(e);
     } catch (...) {
-        reason = "an unknown error";
+        reason = OwnMessage("an unknown error");
     }
     if (!m_openBoxes.insert(operation).second)
         return false;

@@ -1,6 +1,9 @@
 #include "report/RunReport.h"
 
+#include "activity_log/LogArchive.h"
 #include "activity_log/clsActionsDbase.h"
+#include "localisation/OwnMessages.h"
+#include "localisation/gclsLanguageChange.h"
 #include "platform/Clock.h"
 #include "platform/qt/Latin1.h"
 #include "platform/qt/QtSettingsStore.h"
@@ -14,6 +17,8 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -24,6 +29,7 @@ namespace {
 constexpr int kOk = 0;
 constexpr int kUnreadable = 1;
 constexpr int kBadUsage = 2;
+constexpr int kDamaged = 3;
 
 const char *const kMainHelp =
     "Usage: zitklok-report COMMAND [OPTIONS] [FILE]\n"
@@ -31,21 +37,25 @@ const char *const kMainHelp =
     "\n"
     "Commands:\n"
     "  list     every record: number, start, end, seconds, description\n"
-    "  totals   seconds per user per day, with idle time, weekly subtotals and a total\n"
+    "  totals   hours:minutes (h:mm) per user per day, with idle time, weekly subtotals\n"
+    "           and a total; seconds with --csv\n"
     "  chart    a bar chart of each user's hours on the days of one week\n"
     "\n"
     "FILE defaults to actions.dat beside this program. The full logs kept beside it\n"
     "(actions-YYYY-MM-DD.dat, -2 ...) are read first, oldest first.\n"
     "'zitklok-report COMMAND --help'\n"
     "describes a command. Exit codes: 0 success, 1 unreadable log or unwritable chart,\n"
-    "2 bad usage.\n";
+    "2 bad usage, 3 a log or archive ends in a damaged record (told on standard error;\n"
+    "the records before it are reported).\n";
 
 const char *const kListHelp =
     "Usage: zitklok-report list [FILE]\n"
     "One line per record, tab-separated: record number, start and end as\n"
     "YYYY-MM-DD HH:MM:SS ('-' when not set), elapsed seconds ('overflow' when they\n"
     "do not fit 32 bits) and the description, with tab, newline, carriage return and\n"
-    "backslash written as \\t, \\n, \\r and \\\\. Damaged fields show as stored.\n";
+    "backslash written as \\t, \\n, \\r and \\\\. Damaged fields show as stored.\n"
+    "Record numbers count from 1 in each file. With full logs kept beside the log,\n"
+    "each file's records follow a line '# FILE' naming it, the archives first.\n";
 
 const char *const kTotalsHelp =
     "Usage: zitklok-report totals [--from DAY] [--to DAY] [--users NAMES] [--csv] [FILE]\n"
@@ -192,6 +202,57 @@ QLatin1String Latin1(std::string_view text)
     return QLatin1String(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The users to count: those named by --users, else the program's; with none
+// at all the only column is Idle, so the person hears how to name them.
+std::vector<std::string> Users(const Options &o, QTextStream &err)
+{
+    if (o.users)
+        return *o.users;
+    std::vector<std::string> names = SettingsUsers();
+    if (names.empty())
+        err << "zitklok-report: "
+            << Latin1(OwnMessage("no users in the settings; name them with --users")) << '\n';
+    return names;
+}
+
+// The files of a log, as the program keeps them: the archives beside it,
+// oldest first, then the log itself (missing right after a cut).
+std::vector<std::string> LogFiles(const QString &file)
+{
+    const std::string path = zk::FromQt(file);
+    std::vector<std::string> files = LogArchive::Beside(path);
+    std::error_code error;
+    if (files.empty() || std::filesystem::exists(path, error))
+        files.push_back(path);
+    return files;
+}
+
+// Every record of every file; files that end in a damaged record are told on
+// err once their records are reported. Returns the records past 32767 and
+// sets damaged when any file is not whole records.
+std::int64_t VisitLog(const QString &file, QTextStream &err, bool &damaged,
+                      const LogVisitor::Visit &visit,
+                      const std::function<void(const std::string &)> &begin = {})
+{
+    const std::vector<std::string> files = LogFiles(file);
+    std::int64_t unreachable = 0;
+    std::vector<std::pair<std::string, std::uintmax_t>> tails;
+    for (const std::string &path : files) {
+        if (begin && files.size() > 1)
+            begin(path);
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(path, error);
+        unreachable += LogVisitor::File(path, visit);
+        if (!error && size % ActionRecord::kSize != 0)
+            tails.emplace_back(path, size % ActionRecord::kSize);
+    }
+    for (const auto &[path, rest] : tails)
+        err << "zitklok-report: " << Latin1(path) << " ends in a damaged record: " << rest
+            << " bytes after the last whole one of " << ActionRecord::kSize << '\n';
+    damaged = !tails.empty();
+    return unreachable;
+}
+
 void Notes(std::int64_t unreachable, const DailyTotals *totals, QTextStream &err)
 {
     if (unreachable > 0)
@@ -204,24 +265,27 @@ void Notes(std::int64_t unreachable, const DailyTotals *totals, QTextStream &err
 
 int List(const Options &o, QTextStream &out, QTextStream &err)
 {
-    const auto unreachable = LogVisitor::WithArchives(
-        zk::FromQt(o.file), [&](const LogEntry &r) { out << Latin1(ListLine(r)) << '\n'; });
+    bool damaged = false;
+    const auto unreachable = VisitLog(
+        o.file, err, damaged, [&](const LogEntry &r) { out << Latin1(ListLine(r)) << '\n'; },
+        [&](const std::string &path) { out << "# " << Latin1(path) << '\n'; });
     Notes(unreachable, nullptr, err);
-    return kOk;
+    return damaged ? kDamaged : kOk;
 }
 
 int Totals(const Options &o, QTextStream &out, QTextStream &err)
 {
-    DailyTotals totals(o.users ? *o.users : SettingsUsers(), o.from, o.to);
+    DailyTotals totals(Users(o, err), o.from, o.to);
+    bool damaged = false;
     const auto unreachable =
-        LogVisitor::WithArchives(zk::FromQt(o.file), [&](const LogEntry &r) { totals.Add(r); });
+        VisitLog(o.file, err, damaged, [&](const LogEntry &r) { totals.Add(r); });
     const TextSink sink = [&](std::string_view piece) { out << Latin1(piece); };
     if (o.csv)
         WriteTotalsCsv(totals, sink);
     else
         WriteTotalsTable(totals, sink);
     Notes(unreachable, &totals, err);
-    return kOk;
+    return damaged ? kDamaged : kOk;
 }
 
 int Chart(const Options &o, QTextStream &err, ChartSaver saveChart)
@@ -238,16 +302,17 @@ int Chart(const Options &o, QTextStream &err, ChartSaver saveChart)
         day = CalendarDay{now.year, now.month, now.day};
     }
     const CalendarDay monday = day.MondayOfWeek();
-    DailyTotals totals(o.users ? *o.users : SettingsUsers(), monday, monday.Plus(6));
+    DailyTotals totals(Users(o, err), monday, monday.Plus(6));
+    bool damaged = false;
     const auto unreachable =
-        LogVisitor::WithArchives(zk::FromQt(o.file), [&](const LogEntry &r) { totals.Add(r); });
+        VisitLog(o.file, err, damaged, [&](const LogEntry &r) { totals.Add(r); });
     const QString failure = saveChart(totals, day, o.output);
     Notes(unreachable, &totals, err);
     if (!failure.isEmpty()) {
         err << "zitklok-report: " << failure << '\n';
         return kUnreadable;
     }
-    return kOk;
+    return damaged ? kDamaged : kOk;
 }
 
 } // namespace
@@ -255,6 +320,15 @@ int Chart(const Options &o, QTextStream &err, ChartSaver saveChart)
 int RunReport(const QStringList &args, QTextStream &out, QTextStream &err, ChartSaver saveChart)
 {
     int result = kOk;
+    // The settings' language, for the few texts of ours besides the English
+    // ones of a command line: the hint at --users and the chart.
+    struct CurrentForTheRun
+    {
+        gclsLanguageChange language;
+        gclsLanguageChange *previous = &gLanguageChange();
+        CurrentForTheRun() { SetCurrentLanguage(&language); }
+        ~CurrentForTheRun() { SetCurrentLanguage(previous); }
+    } settingsLanguage;
     try {
         const Options o = Parse(args);
         if (o.help) {

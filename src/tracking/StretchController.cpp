@@ -201,6 +201,11 @@ std::int32_t StretchController::AppendPosition()
 void StretchController::TellOfArchive()
 {
     // Told once the stretch is logged: the box lets the event loop run.
+    const std::string damaged = actions.TakeDamagedCopy();
+    if (!damaged.empty())
+        m_dialogs.MessageBox(OwnMessage("The log $log$ was damaged; a copy is kept as $file$.",
+                                        {{"$log$", actions.FileName()}, {"$file$", damaged}}),
+                             ProgramTitle(), zk::Dialogs::Icon::Exclamation);
     if (m_archive.empty())
         return;
     const std::string archive = std::exchange(m_archive, {});

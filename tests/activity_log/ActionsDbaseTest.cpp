@@ -9,9 +9,25 @@
 #include <fstream>
 
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace zk::test;
 using namespace ::testing;
+
+// The system's syncs, counted: a file's data (fdatasync) and a folder's names (fsync).
+static int dataSyncs = 0;
+static int folderSyncs = 0;
+extern "C" int fdatasync(int fd)
+{
+    ++dataSyncs;
+    return static_cast<int>(::syscall(SYS_fdatasync, fd));
+}
+extern "C" int fsync(int fd)
+{
+    ++folderSyncs;
+    return static_cast<int>(::syscall(SYS_fsync, fd));
+}
 
 // Every field at its place in the layout, the description cut at 100 bytes, and read back.
 TEST_F(Store, WritesTheLayoutByteForByteAndReadsItBack)
@@ -119,13 +135,40 @@ TEST_F(Store, DamagedFilesOpenAreNeverShortenedAndCountHalfToEven)
         db.CloseFile();
         EXPECT_EQ(File(), bytes);
     }
-    // Another program's ragged append is seen at once; the next record goes after it.
+    EXPECT_EQ(db.TakeDamagedCopy(), ""); // reading alone copies nothing
+    // Another program's ragged append is seen at once; the next record goes after it, once the
+    // whole log is copied aside under the day's first free name.
     WriteFileBytes(path, rec);
+    WriteFileBytes(dir.File("actions-damaged-2026-12-06.dat"), "earlier");
     db.OpenFile(path);
     std::ofstream(path, std::ios::binary | std::ios::app) << std::string(80, 'G');
-    Append({{1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1}, "x"});
-    EXPECT_EQ(File(), rec + std::string(80, 'G') + std::string(68, '\0') +
-                          Bytes({{{1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1}, "x"}}));
+    const LogRecord x{{1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1}, "x"};
+    Append(x);
+    Append(x);
+    EXPECT_EQ(File(), rec + std::string(80, 'G') + std::string(68, '\0') + Bytes({x, x}));
+    const std::string copy = dir.File("actions-damaged-2026-12-06-2.dat");
+    EXPECT_EQ(db.TakeDamagedCopy(), copy);
+    EXPECT_EQ(db.TakeDamagedCopy(), "");
+    EXPECT_EQ(ReadFileBytes(copy), rec + std::string(80, 'G'));
+    EXPECT_EQ(ReadFileBytes(dir.File("actions-damaged-2026-12-06.dat")), "earlier");
+}
+
+// A record is on disk once written: a new one, the minute tick's end time, a description; a full
+// log's new name and its new log are too, through their folder.
+TEST_F(Store, EveryWriteIsPutOnDisk)
+{
+    db.OpenFile(path);
+    dataSyncs = 0;
+    folderSyncs = 0;
+    Append({{2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 9, 0, 0}, "Anna"});
+    db.RecordNr(1);
+    db.AddToEndTime(60);
+    db.Flush();
+    db.Description("Anna homework");
+    db.Flush();
+    EXPECT_EQ(dataSyncs, 3);
+    zk::LogArchive::StartNewLog(db, {2026, 12, 6, 9, 1, 0});
+    EXPECT_EQ(folderSyncs, 1);
 }
 
 TEST_F(Store, ErrorsNameThePathAndLeaveTheStoreAsItWas)

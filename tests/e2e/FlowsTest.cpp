@@ -25,10 +25,15 @@ class Flows : public ::testing::Test
 {
 protected:
     // Clicks the first user's button (at 8, 16 in frmStart, which has no frame without a window
-    // manager); the start window closes and the log grows to `bytes`.
-    void StartStretch(Window start, std::size_t bytes)
+    // manager); the start window closes and the log grows to `bytes`. Into a damaged log the
+    // person is first told where its copy is.
+    void StartStretch(Window start, std::size_t bytes, bool damaged = false)
     {
         s.Click(start, 84, 32);
+        if (damaged) {
+            s.Xdotool({"windowfocus", "--sync", std::to_string(s.WaitForWindow("^Sitclock$"))});
+            s.Xdotool({"key", "Return"});
+        }
         Session::WaitFor("no start window", [&] { return s.Windows(kStartTitle).empty(); });
         Session::WaitFor("the new record", [&] { return s.Log().size() >= bytes; });
     }
@@ -160,7 +165,7 @@ TEST_F(Flows, DamagedLogsOpenAndChangeOnlyWhereTheNewStretchGoes)
         const Window start = s.WaitForWindow(kStartTitle);
         EXPECT_EQ(s.Log(), bytes) << "opening changed the log";
         const std::size_t at = newAt * 148;
-        StartStretch(start, at + 148);
+        StartStretch(start, at + 148, true);
         OpenMainWindow(); // the list shows what it can read
         ::kill(program, SIGKILL);
         s.WaitForExit(program);

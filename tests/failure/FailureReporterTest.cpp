@@ -1,5 +1,9 @@
 #include "failure/FailureReporter.h"
 
+#include "activity_log/FileError.h"
+#include "failure/FailureWording.h"
+#include "time/OverflowError.h"
+
 #include "localisation/gclsLanguageChange.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeDialogs.h"
@@ -8,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 
@@ -68,6 +74,48 @@ TEST_F(Failures, TheSettingsNoticeComesOncePerReporter)
     fresh.SettingsNotSaved(SettingsError("no room", ""));
     ASSERT_EQ(dialogs.calls.size(), 2u);
     EXPECT_NE(dialogs.calls[1].text.find("no room"), std::string::npos);
+}
+
+// A failure of the log is told wholly in the person's language: what failed, where, and a reason
+// of our own for the common system errors, else the system's text in that language or, when the
+// system has none, its number.
+TEST_F(Failures, FileFailuresAreToldInThePersonsLanguage)
+{
+    using Kind = FileError::Kind;
+    struct Case
+    {
+        const char *language;
+        FileError error;
+        const char *why; // the box's line after the operation's
+    };
+    const Case rows[] = {
+        {"NL", FileError(Kind::Move, "/a.dat", EACCES, 0, "/b.dat"),
+         "Het volle logboek /a.dat kan niet worden verplaatst naar /b.dat: geen toestemming."},
+        {"NL", FileError(Kind::Write, "/a.dat", ENOSPC, 3),
+         "Het logboek /a.dat kan niet worden geschreven: de schijf is vol."},
+        {"NL", FileError(Kind::Sync, "/a.dat", EDQUOT, 3),
+         "Het logboek /a.dat kan niet op de schijf worden vastgelegd: de schijf is vol."},
+        {"NL", FileError(Kind::Open, "/a.dat", EROFS),
+         "Het logboek /a.dat kan niet worden geopend: geen toestemming."},
+        {"NL", FileError(Kind::CopyDamaged, "/a.dat", EPERM, 0, "/b.dat"),
+         "Van het beschadigde logboek /a.dat kan geen kopie worden bewaard als /b.dat: geen "
+         "toestemming."},
+        {"ENG", FileError(Kind::Write, "/a.dat", EFBIG, 3),
+         "The log /a.dat cannot be written: the file is too large."},
+        {"ENG", FileError(Kind::Read, "/a.dat", ENOENT), "The log /a.dat cannot be read: not found."},
+    };
+    for (const Case &row : rows) {
+        SCOPED_TRACE(row.error.what());
+        Language(row.language);
+        failures.Guard("Starting a stretch", [&] { throw row.error; });
+        const std::string &text = dialogs.calls.back().text;
+        const std::size_t line = text.find('\n') + 1;
+        EXPECT_EQ(text.substr(line, text.find("\n\n") - line), row.why);
+    }
+    EXPECT_EQ(SystemReason(EIO), std::strerror(EIO));
+    Language("NL");
+    EXPECT_EQ(SystemReason(EIO).find(std::strerror(EIO)), std::string::npos) << SystemReason(EIO);
+    EXPECT_EQ(FailureReason(OverflowError("overflow")), "een tijd of getal valt buiten het bereik");
 }
 
 } // namespace

@@ -154,3 +154,18 @@ TEST_F(Stretches, OnlyASleepStopsTheStretchAndEveryRecordIsRealTime)
         ctl.btnEindigComputeren_Click();
     }
 }
+
+// A stretch into a log that is not whole records tells once, in the current language, where the
+// whole log was copied before the write.
+TEST_F(Stretches, ADamagedLogIsToldOnceWhereItsCopyIs)
+{
+    zk::test::WriteFileBytes(path, std::string(50, 'G'));
+    gLanguageChange().Change("NL");
+    ctl.NewRecord("Anna", false);
+    ctl.NewRecord("Bert", false);
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(dialogs.calls[0].text,
+              "Het einde van het logboek " + path + " was beschadigd. Een kopie van het hele "
+              "logboek is bewaard als " + dir.File("actions-damaged-2026-12-06.dat") +
+              "; Zitklok schrijft verder in het logboek.");
+}
