@@ -8,7 +8,9 @@
 #include "users/frmEditUsers.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -121,7 +123,11 @@ void frmStart::Layout()
     const int available = AvailableHeight();
     m_scrolling = m_outerHeight > available;
     // Wide enough for the whole title; the controls keep their places at the left.
-    const int titleWidth = fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarExtras;
+    // Window managers commonly draw titles in bold, wider than the window's own font.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const int titleWidth =
+        QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarExtras;
     int clientWidth = std::max(kClientWidth, titleWidth);
     int clientHeight = m_outerHeight - kFrameHeight;
     int editY = editTop;
@@ -168,4 +174,24 @@ void frmStart::btnEditUsers_Click()
         dialog.exec();
     }
     Load();
+}
+
+void frmStart::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget());
+            button && button->isVisible()) {
+            button->click();
+            return;
+        }
+        break;
+    case Qt::Key_Escape:
+        close();
+        return;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
 }

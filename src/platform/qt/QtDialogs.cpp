@@ -3,8 +3,10 @@
 #include "platform/qt/Latin1.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
 
 namespace zk {
 
@@ -20,6 +22,15 @@ std::string QtDialogs::InputBox(const std::string &prompt, const std::string &ti
     box->setWindowTitle(ToQt(title));
     box->setTextValue(ToQt(offered));
     box->setObjectName("InputBox");
+    // The text is offered for adding to: Qt selects it all when the box shows,
+    // and typing would replace a name instead of adding to it. Once shown (the
+    // box's own loop runs this first), the cursor goes to the end, nothing selected.
+    QTimer::singleShot(0, box, [box] {
+        if (auto *edit = box->findChild<QLineEdit *>()) {
+            edit->deselect();
+            edit->end(false);
+        }
+    });
     const int result = box->exec();
     if (!box)
         return {};
