@@ -35,10 +35,8 @@ frmEditUsers::frmEditUsers(clsUsers &users, zk::Dialogs &dialogs, FailureReporte
     m_list1->setMinimumSize(153, 160);
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_btnAddUser->setObjectName(QStringLiteral("btnAddUser"));
-    m_btnAddUser->setMinimumWidth(89);
     m_btnAddUser->setAutoDefault(false);
     m_btnRemoveUser->setObjectName(QStringLiteral("btnRemoveUser"));
-    m_btnRemoveUser->setMinimumWidth(89);
     m_btnRemoveUser->setAutoDefault(false);
     // The list takes what room the window has; the buttons keep to their column,
     // as wide as their captions need in the current language and font.

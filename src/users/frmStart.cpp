@@ -107,18 +107,31 @@ void frmStart::Layout()
     const QPushButton *tpl = m_btnUser.front();
     const int n = m_users.Count();
     const int m = n == 0 ? 1 : n;
+    // At fonts larger than the layout's (a higher dpi) the buttons grow to what
+    // their captions need, and the rows, the hint and the window with them.
+    QSize button = tpl->size();
+    for (std::size_t i = 1; i < m_btnUser.size(); ++i)
+        button = button.expandedTo(m_btnUser[i]->minimumSizeHint());
+    button.setWidth(std::max(button.width(), m_btnEditUsers->minimumSizeHint().width()));
+    const int editHeight = std::max(kEditHeight, m_btnEditUsers->minimumSizeHint().height());
+    const int rowStep = kRowStep + button.height() - tpl->height();
+    const int widthGrowth = button.width() - tpl->width();
+    for (std::size_t i = 1; i < m_btnUser.size(); ++i)
+        m_btnUser[i]->setGeometry(tpl->x(), tpl->y() + static_cast<int>(i - 1) * rowStep,
+                                  button.width(), button.height());
     // The hint wraps within its width; at fonts larger than the layout's it
     // needs more lines than its 49 pixels hold, and then it grows and the edit
     // button moves down by as much, so that no word is cut off.
     int hintGrowth = 0;
     if (n == 0) {
-        const int height = std::max(kHintHeight, m_labStartNoUsers->heightForWidth(kHintWidth));
-        m_labStartNoUsers->setGeometry(tpl->x(), tpl->y(), kHintWidth, height);
+        const int width = kHintWidth + widthGrowth;
+        const int height = std::max(kHintHeight, m_labStartNoUsers->heightForWidth(width));
+        m_labStartNoUsers->setGeometry(tpl->x(), tpl->y(), width, height);
         hintGrowth = height - kHintHeight;
     }
-    const int editTop = tpl->y() + m * kRowStep + hintGrowth;
-    m_outerHeight = editTop + kEditHeight + kBottomMargin + kFrameHeight;
-    m_content->setFixedSize(kClientWidth, editTop);
+    const int editTop = tpl->y() + m * rowStep + hintGrowth;
+    m_outerHeight = editTop + editHeight + kBottomMargin + kFrameHeight;
+    m_content->setFixedSize(kClientWidth + widthGrowth, editTop);
 
     const int available = AvailableHeight();
     m_scrolling = m_outerHeight > available;
@@ -128,22 +141,22 @@ void frmStart::Layout()
     titleFont.setBold(true);
     const int titleWidth =
         QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarExtras;
-    int clientWidth = std::max(kClientWidth, titleWidth);
+    int clientWidth = std::max(kClientWidth + widthGrowth, titleWidth);
     int clientHeight = m_outerHeight - kFrameHeight;
     int editY = editTop;
     if (m_scrolling) {
         const int scrollBar = m_scroll->verticalScrollBar()->sizeHint().width();
         clientWidth += scrollBar;
-        clientHeight = std::max(available - kFrameHeight, tpl->y() + kRowStep + kEditHeight
+        clientHeight = std::max(available - kFrameHeight, tpl->y() + rowStep + editHeight
                                                               + kBottomMargin);
-        editY = clientHeight - kEditHeight - kBottomMargin;
+        editY = clientHeight - editHeight - kBottomMargin;
         m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         m_scroll->setGeometry(0, 0, clientWidth, editY);
     } else {
         m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         m_scroll->setGeometry(0, 0, clientWidth, editTop);
     }
-    m_btnEditUsers->setGeometry(tpl->x(), editY, tpl->width(), kEditHeight);
+    m_btnEditUsers->setGeometry(tpl->x(), editY, button.width(), editHeight);
     setFixedSize(clientWidth, clientHeight);
 }
 
@@ -194,4 +207,11 @@ void frmStart::keyPressEvent(QKeyEvent *event)
         break;
     }
     QWidget::keyPressEvent(event);
+}
+
+void frmStart::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        Layout();
 }

@@ -54,6 +54,8 @@ protected:
     // Enter and keypad Enter press the focused button, Escape closes: the
     // window is no dialog, where Qt would do so by itself.
     void keyPressEvent(QKeyEvent *event) override;
+    // A new font (another dpi) lays the window out anew.
+    void changeEvent(QEvent *event) override;
 
 private:
     void Layout();
