@@ -48,6 +48,8 @@ frmStart::frmStart(clsUsers &users, zk::Dialogs &dialogs, FailureReporter &failu
     setWindowTitle(QStringLiteral("Who is starting?"));
 
     m_scroll->setFrameShape(QFrame::NoFrame);
+    // The names take the keyboard, not the area that scrolls them.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setWidget(m_content); // the scroll area owns the content from here on
 
@@ -99,6 +101,8 @@ void frmStart::Load()
     }
 
     m_labStartNoUsers->setVisible(n == 0);
+    // Enter starts the first name at once; Tab and the arrows go to the others.
+    (n > 0 ? m_btnUser[1] : m_btnEditUsers)->setFocus();
     UpdateResourcesfrmStart();
 }
 

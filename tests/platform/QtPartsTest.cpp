@@ -32,7 +32,7 @@ TEST(QtDialogs, TheInputBoxAddsTypingToTheOfferedTextAndGivesWhatIsConfirmed)
         });
         const std::string answer = dialogs.InputBox("?", "Vul de zitklok in!", "Anna");
         EXPECT_EQ(answer, confirm ? "Anna \xff??" : "");
-        EXPECT_EQ(offered, "Anna homework");
+        EXPECT_EQ(offered.toStdString(), "Anna homework");
     }
 }
 
