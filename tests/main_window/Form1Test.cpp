@@ -255,10 +255,8 @@ TEST_F(Form, EveryWindowFitsItsTextsInBothLanguagesAndFonts)
         bool large;
         const char *listName;
     };
-    const Row rows[] = {{.language = "ENG", .large = false, .listName = "Log list"},
-                        {.language = "NL", .large = false, .listName = "Logboek"},
-                        {.language = "ENG", .large = true, .listName = "Log list"},
-                        {.language = "NL", .large = true, .listName = "Logboek"}};
+    const Row rows[] = {{"ENG", false, "Log list"}, {"NL", false, "Logboek"},
+                        {"ENG", true, "Log list"}, {"NL", true, "Logboek"}};
     const QRect area = QApplication::primaryScreen()->availableGeometry();
     auto *list = form->findChild<QWidget *>("UCWatchActionsDbase1");
     for (const Row &row : rows) {
