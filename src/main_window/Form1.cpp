@@ -97,12 +97,10 @@ void Form1::Form_Load()
                                                  m_household.Users());
     UpdateResourcesForm1();
     // Without a tray the window stays in sight; nothing else leads back to it.
-    if (m_services.tray.Available()) {
+    if (m_services.tray.Available())
         hide();
-    } else {
-        zk::FitOnScreen(*this);
+    else
         showNormal();
-    }
     Options &options = m_household.options();
     if (options.ProgramEnabled())
         ShowStartWindow();

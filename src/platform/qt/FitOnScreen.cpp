@@ -32,6 +32,9 @@ void FitOnScreen(QWidget &window)
     const QSize size = window.size().boundedTo(room).expandedTo(window.minimumSize());
     if (size != window.size())
         window.resize(size);
+    // A Wayland compositor places windows itself and keeps them on screen.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     const QSize whole(size.width() + frameWidth, size.height() + frameHeight);
     QPoint at = outer.topLeft();
     if (!window.isVisible())
