@@ -22,6 +22,9 @@ TEST(QtDialogs, TheInputBoxAddsTypingToTheOfferedTextAndGivesWhatIsConfirmed)
             QTimer::singleShot(0, [&offered, confirm] {
                 auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
                 QTest::keyClicks(box->findChild<QLineEdit *>(), " homework");
+                // The title bar has room for the whole title besides its icon and buttons.
+                const int title = box->fontMetrics().horizontalAdvance(box->windowTitle());
+                EXPECT_GT(box->width(), title + 64);
                 offered = box->textValue();
                 box->setTextValue(QString::fromUtf8("Anna \u00ff\u0100\U0001F600"));
                 if (confirm)
@@ -30,7 +33,7 @@ TEST(QtDialogs, TheInputBoxAddsTypingToTheOfferedTextAndGivesWhatIsConfirmed)
                     box->reject();
             });
         });
-        const std::string answer = dialogs.InputBox("?", "Vul de zitklok in!", "Anna");
+        const std::string answer = dialogs.InputBox("?", "Quitting with the computeren", "Anna");
         EXPECT_EQ(answer, confirm ? "Anna \xff??" : "");
         EXPECT_EQ(offered.toStdString(), "Anna homework");
     }
