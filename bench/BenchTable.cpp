@@ -55,6 +55,8 @@ const Figure kFigures[] = {
      Bound::Below, 300},
     {"Week overview read and drawn, 32,767 records", "BM_WeekOverviewOnFullLog", "real_time",
      "ms", Bound::Below, 50},
+    {"Week overview step, 32,767 records and two full archives",
+     "BM_WeekStepOverFullLogWithArchives", "real_time", "ms", Bound::Below, 20},
 };
 
 double UnitSeconds(const QString &unit)

@@ -109,10 +109,12 @@ void frmAbout::BuildControls()
     column->addWidget(MakeLine(this, 0));
     column->addWidget(MakeLine(this, 1));
     column->addLayout(bottom, 1);
-    column->setSizeConstraint(QLayout::SetMinimumSize);
+    // As large as the texts need in the current language and font, wrapped at
+    // the widths the layout gives them: a window that may be made smaller than
+    // that would cut a wrapped line off.
+    column->setSizeConstraint(QLayout::SetFixedSize);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
-    resize(400, 280);
 }
 
 void frmAbout::SetIcon(const QIcon &icon)

@@ -67,6 +67,7 @@ constexpr Row kControlNames[] = {
     {"btnPreviousWeek", "< Vorige week", "< Previous week"},
     {"btnThisWeek", "Deze week", "This week"},
     {"btnNextWeek", "Volgende week >", "Next week >"},
+    {"lblGoToWeek", "&Ga naar de week van:", "&Go to the week of:"},
 };
 
 constexpr Row kColumnKeys[] = {
@@ -119,6 +120,11 @@ constexpr Row kMessages[] = {
     {"2 h limit", "limiet 2 uur", "2 h limit"},
     {"no users", "geen gebruikers", "no users"},
     {"+$count$ more", "+$aantal$ meer", "+$count$ more"},
+    // Names and texts for screen readers, of this program's own.
+    {"Week chart", "Weekgrafiek", "Week chart"},
+    {"$user$: $time$ this week", "$user$: $tijd$ deze week", "$user$: $time$ this week"},
+    {"Go to the week of", "Ga naar de week van", "Go to the week of"},
+    {"Log list", "Logboek", "Log list"},
     // Messages of this program's own, around the behaviour above: box titles,
     // failures, the settings that cannot be saved, the full log, the pointer.
     {"Zitklok", "Zitklok", "Sitclock"},

@@ -4,8 +4,11 @@ class QComboBox;
 class clsUsers;
 
 // Rebuilds the entries of the main window's editable filter box and keeps its
-// text: remembers the text, removes every entry, adds FilterEntries(*users),
-// then puts the text back. Nothing happens while users is nullptr.
+// choice: remembers the text, removes every entry, adds FilterEntries(*users),
+// then puts the text back. A box without entries yet starts on the first
+// entry; a text equal to the old first or second entry becomes the new first
+// or second entry (a language switch keeps "-Idle" or "" as chosen); any
+// other text is kept as typed. Nothing happens while users is nullptr.
 //
 // The box's own signals stay silent while the entries are rebuilt, so no
 // passing empty text is reported; putting a non-empty text back then emits

@@ -7,6 +7,7 @@
 #include "log_view/FilterSelection.h"
 #include "log_view/UCWatchActionsDbase.h"
 #include "log_view/UpdateComboFilter.h"
+#include "platform/qt/FitOnScreen.h"
 #include "platform/qt/Latin1.h"
 #include "platform/TrayIcon.h"
 #include "tracking/UCMouseWatch.h"
@@ -125,6 +126,7 @@ bool Form1::Guard(const std::string &operation, const std::function<void()> &bod
 void Form1::UpdateResourcesForm1()
 {
     TranslateWindow(this);
+    m_controls.UCWatchActionsDbase1->setAccessibleName(zk::ToQt(TranslateText("Log list")));
     m_services.tray.SetMenuTexts(TranslateText("Zitklok openen"),
                                  TranslateText("Zitklok afsluiten"));
     UpdateComboFilter();
@@ -176,6 +178,7 @@ void Form1::ShowStartWindow()
             // A failure goes to the start window, which tells it and stays open.
             [this](const std::string &name) { m_household.Stretch().NewRecord(name, false); });
     m_frmStart->Load();
+    zk::FitOnScreen(*m_frmStart);
     m_frmStart->show();
     m_frmStart->raise();
     m_frmStart->activateWindow();
@@ -197,6 +200,7 @@ bool Form1::MainWindowVisible() const
 
 void Form1::UCTrayIcon1_First()
 {
+    zk::FitOnScreen(*this);
     show();
     showNormal();
     raise();
@@ -286,6 +290,7 @@ void Form1::mnuHelpAboutZitklok_Click()
     Guard("Showing the about window", [this] {
         frmAbout dialog(m_services.registry, m_services.dialogs, m_services.startDetached, this);
         dialog.SetIcon(windowIcon());
+        zk::FitOnScreen(dialog);
         dialog.exec();
     });
 }

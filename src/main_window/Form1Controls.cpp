@@ -62,7 +62,6 @@ Form1Controls::Form1Controls(QMainWindow &window, zk::PointerSource &pointer,
     // completion would rewrite "pie" into "Piet" under the person's fingers.
     cmbFilter->setCompleter(nullptr);
     cmbFilter->setMinimumWidth(240);
-    cmbFilter->setEditText("Alles (zonder Idle)");
 
     UCWatchActionsDbase1 = new UCWatchActionsDbase(failures, central);
     UCWatchActionsDbase1->setObjectName("UCWatchActionsDbase1");

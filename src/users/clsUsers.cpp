@@ -15,7 +15,10 @@ const char kKey[] = "Users";
 constexpr std::size_t kMaxStoredChars = 32767;
 } // namespace
 
-clsUsers::clsUsers() { LoadFromRegistry(); }
+clsUsers::clsUsers()
+{
+    LoadFromRegistry();
+}
 
 clsUsers::~clsUsers()
 {
@@ -32,24 +35,20 @@ void clsUsers::Add(const std::string &username)
     if (m_count >= kMaxUsers)
         throw zk::UsersError("Cannot add user \"" + username + "\": the list already holds " +
                              std::to_string(kMaxUsers) + " users, the most it can hold");
-    auto before = std::make_pair(m_names, m_count);
     ++m_count;
     m_names[static_cast<std::size_t>(m_count)] = username;
-    SaveOrRollBack(std::move(before));
-    Change.Emit();
+    SaveAndAnnounce();
 }
 
 void clsUsers::Remove(std::int16_t itemnr)
 {
     if (itemnr < 1 || itemnr > m_count)
         return;
-    auto before = std::make_pair(m_names, m_count);
     for (std::int16_t i = itemnr; i < m_count; ++i)
         m_names[static_cast<std::size_t>(i)] = std::move(m_names[static_cast<std::size_t>(i + 1)]);
     m_names[static_cast<std::size_t>(m_count)].clear();
     --m_count;
-    SaveOrRollBack(std::move(before));
-    Change.Emit();
+    SaveAndAnnounce();
 }
 
 void clsUsers::RemoveByName(const std::string &name)
@@ -62,7 +61,10 @@ void clsUsers::RemoveByName(const std::string &name)
     }
 }
 
-std::int16_t clsUsers::Count() const { return m_count; }
+std::int16_t clsUsers::Count() const
+{
+    return m_count;
+}
 
 std::string clsUsers::Item(std::int16_t itemnr) const
 {
@@ -75,10 +77,8 @@ void clsUsers::Item(std::int16_t itemnr, const std::string &text)
 {
     if (itemnr < 0 || itemnr > kMaxUsers)
         return;
-    auto before = std::make_pair(m_names, m_count);
     m_names[static_cast<std::size_t>(itemnr)] = text;
-    SaveOrRollBack(std::move(before));
-    Change.Emit();
+    SaveAndAnnounce();
 }
 
 void clsUsers::LoadFromRegistry()
@@ -116,15 +116,17 @@ void clsUsers::SaveToRegistry()
     zk::CurrentSettings().Write(kApplication, kSection, kKey, stored);
 }
 
-void clsUsers::SaveOrRollBack(std::pair<Names, std::int16_t> before)
+void clsUsers::SaveAndAnnounce()
 {
-    // A change that cannot be saved is undone, so that the list always matches
-    // what the settings hold; the error goes on to the caller.
+    // A change that cannot be saved still holds for the run, as the settings
+    // notice tells the person: on a first start with an unwritable folder the
+    // list would otherwise stay empty and nothing could ever be logged. The
+    // error goes on to the caller after the change is announced.
     try {
         SaveToRegistry();
     } catch (...) {
-        m_names = std::move(before.first);
-        m_count = before.second;
+        Change.Emit();
         throw;
     }
+    Change.Emit();
 }

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
-#include <utility>
 
 namespace zk {
 // Raised when the list cannot take what it is asked to (a 101st user).
@@ -20,6 +19,8 @@ public:
 // The household's users, in the order they were added, numbered from 1, at
 // most 100. Kept in the settings ("Sitclock" / "Edit" / "Users") as the names
 // joined by "|"; every change is saved at once and then announced with Change.
+// A change the settings cannot take (zk::SettingsError) is kept for the run and
+// announced all the same before the error reaches the caller.
 class clsUsers
 {
 public:
@@ -43,7 +44,7 @@ public:
 
 private:
     using Names = std::array<std::string, kMaxUsers + 1>;
-    void SaveOrRollBack(std::pair<Names, std::int16_t> before);
+    void SaveAndAnnounce();
 
     Names m_names;
     std::int16_t m_count = 0;

@@ -6,10 +6,12 @@
 #include "localisation/QtTranslate.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
+#include "platform/qt/FitOnScreen.h"
 #include "platform/qt/Latin1.h"
 #include "users/WrappingButton.h"
 #include "users/clsUsers.h"
 
+#include <QBoxLayout>
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -28,17 +30,26 @@ frmEditUsers::frmEditUsers(clsUsers &users, zk::Dialogs &dialogs, FailureReporte
     setObjectName(QStringLiteral("frmEditUsers"));
     setWindowTitle(QStringLiteral("Edit Users"));
     setModal(true);
-    setFixedSize(312, 187);
 
     m_list1->setObjectName(QStringLiteral("List1"));
-    m_list1->setGeometry(8, 16, 153, 160);
+    m_list1->setMinimumSize(153, 160);
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_btnAddUser->setObjectName(QStringLiteral("btnAddUser"));
-    m_btnAddUser->setGeometry(192, 24, 89, 25);
     m_btnAddUser->setAutoDefault(false);
     m_btnRemoveUser->setObjectName(QStringLiteral("btnRemoveUser"));
-    m_btnRemoveUser->setGeometry(192, 64, 89, 49);
     m_btnRemoveUser->setAutoDefault(false);
+    // The list takes what room the window has; the buttons keep to their column,
+    // as wide as their captions need in the current language and font.
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(m_btnAddUser);
+    buttons->addWidget(m_btnRemoveUser);
+    buttons->addStretch(1);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(8, 16, 16, 8);
+    row->setSpacing(24);
+    row->addWidget(m_list1, 1);
+    row->addLayout(buttons);
+    resize(312, 187);
 
     connect(m_list1, &QListWidget::itemSelectionChanged, this, &frmEditUsers::List1_Click);
     connect(m_btnAddUser, &QPushButton::clicked, this, &frmEditUsers::btnAddUser_Click);
@@ -46,6 +57,7 @@ frmEditUsers::frmEditUsers(clsUsers &users, zk::Dialogs &dialogs, FailureReporte
 
     UpdateResourcesfrmEditUsers();
     UpdateUserList();
+    zk::FitOnScreen(*this);
 }
 
 void frmEditUsers::UpdateUserList()
@@ -102,9 +114,8 @@ void frmEditUsers::btnRemoveUser_Click()
     try {
         m_users.RemoveByName(zk::FromQt(selected.front()->text()));
     } catch (const zk::SettingsError &error) {
-        // The list kept the name, so the entry stays too.
+        // The name is gone for the run all the same, so its entry goes too.
         m_failures.SettingsNotSaved(error);
-        return;
     }
     // The entry removed is the selected one, even when the list removed an
     // earlier user of the same name: both end up holding the same names.

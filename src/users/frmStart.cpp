@@ -8,7 +8,9 @@
 #include "users/frmEditUsers.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -46,6 +48,8 @@ frmStart::frmStart(clsUsers &users, zk::Dialogs &dialogs, FailureReporter &failu
     setWindowTitle(QStringLiteral("Who is starting?"));
 
     m_scroll->setFrameShape(QFrame::NoFrame);
+    // The names take the keyboard, not the area that scrolls them.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setWidget(m_content); // the scroll area owns the content from here on
 
@@ -97,6 +101,8 @@ void frmStart::Load()
     }
 
     m_labStartNoUsers->setVisible(n == 0);
+    // Enter starts the first name at once; Tab and the arrows go to the others.
+    (n > 0 ? m_btnUser[1] : m_btnEditUsers)->setFocus();
     UpdateResourcesfrmStart();
 }
 
@@ -105,39 +111,56 @@ void frmStart::Layout()
     const QPushButton *tpl = m_btnUser.front();
     const int n = m_users.Count();
     const int m = n == 0 ? 1 : n;
+    // At fonts larger than the layout's (a higher dpi) the buttons grow to what
+    // their captions need, and the rows, the hint and the window with them.
+    QSize button = tpl->size();
+    for (std::size_t i = 1; i < m_btnUser.size(); ++i)
+        button = button.expandedTo(m_btnUser[i]->minimumSizeHint());
+    button.setWidth(std::max(button.width(), m_btnEditUsers->minimumSizeHint().width()));
+    const int editHeight = std::max(kEditHeight, m_btnEditUsers->minimumSizeHint().height());
+    const int rowStep = kRowStep + button.height() - tpl->height();
+    const int widthGrowth = button.width() - tpl->width();
+    for (std::size_t i = 1; i < m_btnUser.size(); ++i)
+        m_btnUser[i]->setGeometry(tpl->x(), tpl->y() + static_cast<int>(i - 1) * rowStep,
+                                  button.width(), button.height());
     // The hint wraps within its width; at fonts larger than the layout's it
     // needs more lines than its 49 pixels hold, and then it grows and the edit
     // button moves down by as much, so that no word is cut off.
     int hintGrowth = 0;
     if (n == 0) {
-        const int height = std::max(kHintHeight, m_labStartNoUsers->heightForWidth(kHintWidth));
-        m_labStartNoUsers->setGeometry(tpl->x(), tpl->y(), kHintWidth, height);
+        const int width = kHintWidth + widthGrowth;
+        const int height = std::max(kHintHeight, m_labStartNoUsers->heightForWidth(width));
+        m_labStartNoUsers->setGeometry(tpl->x(), tpl->y(), width, height);
         hintGrowth = height - kHintHeight;
     }
-    const int editTop = tpl->y() + m * kRowStep + hintGrowth;
-    m_outerHeight = editTop + kEditHeight + kBottomMargin + kFrameHeight;
-    m_content->setFixedSize(kClientWidth, editTop);
+    const int editTop = tpl->y() + m * rowStep + hintGrowth;
+    m_outerHeight = editTop + editHeight + kBottomMargin + kFrameHeight;
+    m_content->setFixedSize(kClientWidth + widthGrowth, editTop);
 
     const int available = AvailableHeight();
     m_scrolling = m_outerHeight > available;
     // Wide enough for the whole title; the controls keep their places at the left.
-    const int titleWidth = fontMetrics().horizontalAdvance(windowTitle()) + kTitleBarExtras;
-    int clientWidth = std::max(kClientWidth, titleWidth);
+    // Window managers commonly draw titles in bold, wider than the window's own font.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const int titleWidth =
+        QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarExtras;
+    int clientWidth = std::max(kClientWidth + widthGrowth, titleWidth);
     int clientHeight = m_outerHeight - kFrameHeight;
     int editY = editTop;
     if (m_scrolling) {
         const int scrollBar = m_scroll->verticalScrollBar()->sizeHint().width();
         clientWidth += scrollBar;
-        clientHeight = std::max(available - kFrameHeight, tpl->y() + kRowStep + kEditHeight
+        clientHeight = std::max(available - kFrameHeight, tpl->y() + rowStep + editHeight
                                                               + kBottomMargin);
-        editY = clientHeight - kEditHeight - kBottomMargin;
+        editY = clientHeight - editHeight - kBottomMargin;
         m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         m_scroll->setGeometry(0, 0, clientWidth, editY);
     } else {
         m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         m_scroll->setGeometry(0, 0, clientWidth, editTop);
     }
-    m_btnEditUsers->setGeometry(tpl->x(), editY, tpl->width(), kEditHeight);
+    m_btnEditUsers->setGeometry(tpl->x(), editY, button.width(), editHeight);
     setFixedSize(clientWidth, clientHeight);
 }
 
@@ -168,4 +191,31 @@ void frmStart::btnEditUsers_Click()
         dialog.exec();
     }
     Load();
+}
+
+void frmStart::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget());
+            button && button->isVisible()) {
+            button->click();
+            return;
+        }
+        break;
+    case Qt::Key_Escape:
+        close();
+        return;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmStart::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        Layout();
 }

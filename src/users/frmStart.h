@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -48,6 +49,13 @@ public:
 
     int OuterHeight() const { return m_outerHeight; }
     bool Scrolling() const { return m_scrolling; }
+
+protected:
+    // Enter and keypad Enter press the focused button, Escape closes: the
+    // window is no dialog, where Qt would do so by itself.
+    void keyPressEvent(QKeyEvent *event) override;
+    // A new font (another dpi) lays the window out anew.
+    void changeEvent(QEvent *event) override;
 
 private:
     void Layout();

@@ -10,20 +10,26 @@
 #include <memory>
 #include <string>
 
+class QDateEdit;
 class QPushButton;
 class QTimer;
 class WeekChartView;
 class clsActionsDbase;
 class clsUsers;
 namespace zk {
+class DailyTotals;
 class WeekChart;
-}
+} // namespace zk
 
 // The week at a glance: each user's hours on the days of one week, counted
 // and drawn as the report's chart counts and draws them, read from the
-// program's own log store and the archives beside it. Modeless; follows the log, the user list and the
-// language while it is shown. Left and Right step a week, Home goes to this
-// week, Escape closes.
+// program's own log store and the archives beside it. Modeless; follows the log, the user list and
+// the language while it is shown. Left and Right step a week, but never past this week; Home goes
+// to this week, the date box (dtpWeek, typed or picked from its calendar) to the week of the day
+// chosen; Escape closes.
+//
+// The log and its archives are counted once into day totals, kept until the
+// log or the user list changes; a step only takes another week out of them.
 class frmWeek : public QWidget
 {
     Q_OBJECT
@@ -42,6 +48,7 @@ public:
     void Open();
     // The week holding `day`.
     void ShowWeek(const zk::CalendarDay &day);
+    // Steps back or on, stopping at this week.
     void StepWeeks(int weeks);
     void ShowThisWeek();
 
@@ -55,13 +62,19 @@ private:
     QPushButton *AddButton(const char *name, const std::function<void()> &click);
     void AddKey(int key, const std::function<void()> &press);
     void Reread();
+    void Recount();
+    zk::CalendarDay ThisMonday() const;
 
     clsActionsDbase &m_actions;
     clsUsers &m_users;
     Guard m_guard;
     zk::CalendarDay m_monday;
+    // Every day of the log and its archives; null until counted or after a change.
+    std::unique_ptr<zk::DailyTotals> m_totals;
     std::unique_ptr<zk::WeekChart> m_chart;
     WeekChartView *picWeekChart;
+    QDateEdit *dtpWeek;
+    QPushButton *m_btnNextWeek = nullptr;
     QTimer *m_reread;
     LanguageListener m_listenlanguage;
     zk::Signal<>::Connection m_actionsChange;

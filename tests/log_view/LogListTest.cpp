@@ -215,8 +215,9 @@ TEST_F(LogList, DailyTotalOfTheAttachedStore)
     EXPECT_EQ(list.GetTodayTimeFromUser("Jan"), 7200);
 }
 
-// The box's first text is Dutch; under English it is a filter text of its own. A rebuild keeps
-// the box's text and reports it once; an empty text stays empty and silent.
+// Under English the Dutch first text is a filter text of its own. The box starts on its first
+// entry; a rebuild after a language switch carries the first two entries over to the new
+// language's texts, keeps any other text as typed and reports the text once (an empty one not).
 TEST_F(LogList, FilterBoxEntriesAndTheirFiltersInBothLanguages)
 {
     settings.Write("Sitclock", "Edit", "Users", "Jan|Piet");
@@ -238,13 +239,34 @@ TEST_F(LogList, FilterBoxEntriesAndTheirFiltersInBothLanguages)
                      [&](const QString &t) { changes.push_back(t.toStdString()); });
     UpdateComboFilter(box, nullptr);
     EXPECT_EQ(box.count(), 0);
-    for (const char *text : {"Alles", "Jan", ""}) {
-        box.setEditText(text);
+    UpdateComboFilter(box, &users);
+    EXPECT_EQ(box.currentText(), "Alles (zonder Idle)");
+    struct Row
+    {
+        const char *text;
+        const char *from;
+        const char *to;
+        const char *after;
+    };
+    const Row switches[] = {
+        {.text = "Alles (zonder Idle)", .from = "NL", .to = "ENG", .after = "All (without Idle)"},
+        {.text = "Alles", .from = "NL", .to = "ENG", .after = "All"},
+        {.text = "All", .from = "ENG", .to = "NL", .after = "Alles"},
+        {.text = "Alles", .from = "ENG", .to = "ENG", .after = "Alles"}, // typed, no entry
+        {.text = "Jan", .from = "NL", .to = "ENG", .after = "Jan"},
+        {.text = "", .from = "ENG", .to = "NL", .after = ""},
+    };
+    for (const Row &row : switches) {
+        SCOPED_TRACE(std::string(row.text) + " " + row.from + ">" + row.to);
+        gLanguageChange().Change(row.from);
+        UpdateComboFilter(box, &users);
+        box.setEditText(row.text);
+        gLanguageChange().Change(row.to);
         changes.clear();
         UpdateComboFilter(box, &users);
         EXPECT_EQ(box.count(), 5);
-        EXPECT_EQ(box.currentText(), text);
-        EXPECT_EQ(changes, *text ? Texts{text} : Texts{});
+        EXPECT_EQ(box.currentText(), row.after);
+        EXPECT_EQ(changes, *row.after ? Texts{row.after} : Texts{});
     }
 }
 

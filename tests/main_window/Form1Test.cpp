@@ -2,12 +2,15 @@
 
 #include "platform/qt/SingleInstance.h"
 #include "support/Unclipped.h"
+#include "users/frmEditUsers.h"
+#include "week/frmWeek.h"
 
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTimer>
 
 namespace zk::test {
@@ -32,10 +35,11 @@ TEST_F(Form, FirstStartWithoutSettingsTurnsEverythingOnInEnglish)
     EXPECT_EQ(tray.menuTexts, "Open Sitclock|Exit Sitclock");
     EXPECT_TRUE(form->Timer1().isActive());
     EXPECT_FALSE(form->Timer2().isActive());
-    // A new user joins the filter box at once; the text stays as it was.
+    // The filter box starts on its English first entry; a new user joins it at once, the text
+    // stays as it was.
     auto *cmb = form->findChild<QComboBox *>("cmbFilter");
     form->household().Users().Add("Cor");
-    EXPECT_EQ(cmb->itemText(cmb->count() - 1) + cmb->currentText(), "CorAlles (zonder Idle)");
+    EXPECT_EQ(cmb->itemText(cmb->count() - 1) + cmb->currentText(), "CorAll (without Idle)");
 }
 
 TEST_F(Form, SwitchedOffStartShowsStateThreeInDutch)
@@ -235,25 +239,63 @@ TEST_F(Form, WithoutATrayASecondStartBringsTheMinimisedWindowForward)
     EXPECT_FALSE(SingleInstance(QString::fromStdString(dir.File("x.dat"))).AskFirstToShow(200));
 }
 
-// The window lays itself out in both languages: nothing is cut off at its least size, and the
-// log list takes the room of a larger window.
-TEST_F(Form, TheWindowLaysItselfOutInBothLanguages)
+// Every window fits its texts in both languages at the default font and at one a quarter larger
+// (as at 120 dpi) and opens inside the screen's available area; the log list takes the room of a
+// larger main window, and the edit-users list that of a larger dialog.
+TEST_F(Form, EveryWindowFitsItsTextsInBothLanguagesAndFonts)
 {
+    Store("Users", "Anna|Piet|Cas", "Edit");
     Start();
-    form->show();
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSizeF(normal.pointSizeF() * 1.25);
+    struct Row
+    {
+        const char *language;
+        bool large;
+        const char *listName;
+    };
+    const Row rows[] = {{"ENG", false, "Log list"}, {"NL", false, "Logboek"},
+                        {"ENG", true, "Log list"}, {"NL", true, "Logboek"}};
+    const QRect area = QApplication::primaryScreen()->availableGeometry();
     auto *list = form->findChild<QWidget *>("UCWatchActionsDbase1");
-    for (const char *language : {"ENG", "NL"}) {
-        SCOPED_TRACE(language);
-        gLanguageChange().Change(language);
-        form->resize(400, 300);
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::string(row.language) + (row.large ? " large" : " normal"));
+        QApplication::setFont(row.large ? large : normal);
+        gLanguageChange().Change(row.language);
+        EXPECT_EQ(list->accessibleName().toStdString(), row.listName);
+        form->UCTrayIcon1_First();
+        form->ShowStartWindow();
+        Item("mnuWeekOverview")->trigger();
+        frmEditUsers editUsers(form->household().Users(), dialogs, *failures);
+        editUsers.show();
         QApplication::processEvents();
-        ExpectUnclipped(*form);
-        const QSize small = list->size();
-        form->resize(1200, 900);
-        QApplication::processEvents();
-        EXPECT_GT(list->width(), small.width() + 700);
-        EXPECT_GT(list->height(), small.height() + 500);
+        QWidget *week = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<frmWeek *>(w))
+                week = w;
+        ASSERT_TRUE(week);
+        for (QWidget *window : {static_cast<QWidget *>(form.get()),
+                                static_cast<QWidget *>(form->StartWindow()), week,
+                                static_cast<QWidget *>(&editUsers)}) {
+            SCOPED_TRACE(window->objectName().toStdString());
+            ExpectUnclipped(*window);
+            EXPECT_TRUE(area.contains(window->frameGeometry()));
+        }
+        const std::pair<QWidget *, QWidget *> growing[] = {
+            {form.get(), list}, {&editUsers, editUsers.findChild<QWidget *>("List1")}};
+        for (const auto &[window, grows] : growing) {
+            window->resize(300, 200); // held at its least size
+            QApplication::processEvents();
+            ExpectUnclipped(*window);
+            const QSize small = grows->size();
+            window->resize(window->size() + QSize(300, 200));
+            QApplication::processEvents();
+            EXPECT_GE(grows->width(), small.width() + 290);
+            EXPECT_GE(grows->height(), small.height() + 190);
+        }
     }
+    QApplication::setFont(normal);
 }
 
 } // namespace

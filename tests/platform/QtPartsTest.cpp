@@ -3,29 +3,39 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-// The input box offers its text and gives back what is confirmed, as Latin-1 (beyond it "?");
-// Cancel gives the empty text.
-TEST(QtDialogs, TheInputBoxGivesWhatIsConfirmed)
+// The input box offers its text with the cursor at its end and nothing selected, so that what
+// is typed adds to it; it gives back what is confirmed, as Latin-1 (beyond it "?"); Cancel gives
+// the empty text.
+TEST(QtDialogs, TheInputBoxAddsTypingToTheOfferedTextAndGivesWhatIsConfirmed)
 {
     zk::QtDialogs dialogs;
     for (const bool confirm : {true, false}) {
         SCOPED_TRACE(confirm ? "confirmed" : "cancelled");
         QString offered;
         QTimer::singleShot(0, [&offered, confirm] {
-            auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-            offered = box->textValue();
-            box->setTextValue(QString::fromUtf8("Anna \u00ff\u0100\U0001F600"));
-            if (confirm)
-                box->accept();
-            else
-                box->reject();
+            // Once the box has settled: after whatever the box runs when it shows.
+            QTimer::singleShot(0, [&offered, confirm] {
+                auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+                QTest::keyClicks(box->findChild<QLineEdit *>(), " homework");
+                // The title bar has room for the whole title besides its icon and buttons.
+                const int title = box->fontMetrics().horizontalAdvance(box->windowTitle());
+                EXPECT_GT(box->width(), title + 64);
+                offered = box->textValue();
+                box->setTextValue(QString::fromUtf8("Anna \u00ff\u0100\U0001F600"));
+                if (confirm)
+                    box->accept();
+                else
+                    box->reject();
+            });
         });
-        const std::string answer = dialogs.InputBox("?", "Vul de zitklok in!", "Anna");
+        const std::string answer = dialogs.InputBox("?", "Quitting with the computeren", "Anna");
         EXPECT_EQ(answer, confirm ? "Anna \xff??" : "");
-        EXPECT_EQ(offered, "Anna");
+        EXPECT_EQ(offered.toStdString(), "Anna homework");
     }
 }
 

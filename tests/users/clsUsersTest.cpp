@@ -111,7 +111,8 @@ TEST_F(Users, EachChangeIsStoredThenAnnounced)
     }
 }
 
-TEST_F(Users, AHundredAtMostAndFailuresLeaveTheListAsStored)
+// A change the settings cannot take holds for the run and is announced; the stored list stays.
+TEST_F(Users, AHundredAtMostAndUnsavedChangesHoldForTheRun)
 {
     int changes = 0;
     {
@@ -127,8 +128,11 @@ TEST_F(Users, AHundredAtMostAndFailuresLeaveTheListAsStored)
         settings.failWrites = true;
         EXPECT_THROW(users.RemoveByName("u1"), zk::SettingsError);
         EXPECT_THROW(users.Item(1, "Joke"), zk::SettingsError);
-        EXPECT_EQ(users.Item(1), "u1");
-        EXPECT_EQ(changes, 0);
+        EXPECT_THROW(users.Add("Kees"), zk::SettingsError);
+        EXPECT_EQ(Names(users).front() + Names(users).back(), "JokeKees");
+        EXPECT_EQ(users.Count(), 100);
+        EXPECT_EQ(changes, 3);
+        EXPECT_EQ(Stored(), full);
     } // destruction with a failing store must not throw
     settings.failWrites = false;
     EXPECT_EQ(clsUsers().Item(100), "u100");

@@ -4,6 +4,7 @@
 #include "week/WeekChartView.h"
 #include "week/frmWeek.h"
 
+#include <QDateEdit>
 #include <QTest>
 
 namespace zk::test {
@@ -66,12 +67,16 @@ TEST_F(WeekWindowTest, ShowsEachUsersDaysAsTheReportCountsThemAndStepsByButtonsA
     }
 
     ASSERT_TRUE(QTest::qWaitForWindowActive(week));
+    // Stepping on stops at this week; the date box follows and goes to the week of a day typed.
+    auto *dtp = week->findChild<QDateEdit *>("dtpWeek");
+    EXPECT_EQ(dtp->maximumDate(), QDate(2026, 12, 13));
     const std::tuple<const char *, Qt::Key, const char *> steps[] = { // no key: a click
-        {"btnNextWeek", Qt::Key{}, "Week of 14 dec 2026"},
-        {"btnNextWeek", Qt::Key_Right, "Week of 21 dec 2026"},
-        {"btnThisWeek", Qt::Key{}, "Week of 7 dec 2026"},
+        {"btnNextWeek", Qt::Key{}, "Week of 7 dec 2026"},
         {"btnPreviousWeek", Qt::Key{}, "Week of 30 nov 2026"},
-        {"btnNextWeek", Qt::Key_Left, "Week of 23 nov 2026"}, // a focused button keeps no arrow
+        {"btnPreviousWeek", Qt::Key_Right, "Week of 7 dec 2026"},
+        {"btnThisWeek", Qt::Key_Right, "Week of 7 dec 2026"},
+        {"btnNextWeek", Qt::Key_Left, "Week of 30 nov 2026"}, // a focused button keeps no arrow
+        {"btnPreviousWeek", Qt::Key{}, "Week of 23 nov 2026"},
         {"btnPreviousWeek", Qt::Key_Home, "Week of 7 dec 2026"}};
     for (const auto &[button, key, title] : steps) {
         SCOPED_TRACE(title);
@@ -80,11 +85,18 @@ TEST_F(WeekWindowTest, ShowsEachUsersDaysAsTheReportCountsThemAndStepsByButtonsA
         else
             WeekButton(button)->click();
         EXPECT_EQ(week->windowTitle().toStdString(), title);
+        const bool beforeThisWeek = week->Monday() < CalendarDay{2026, 12, 7};
+        EXPECT_EQ(WeekButton("btnNextWeek")->isEnabled(), beforeThisWeek);
     }
+    dtp->setDate(QDate(2025, 2, 27));
+    EXPECT_EQ(week->Monday(), (CalendarDay{2025, 2, 24}));
+    EXPECT_EQ(dtp->date(), QDate(2025, 2, 27)); // a day of the week shown stays as chosen
     // A second menu click brings the open window forward as it is; Escape closes.
-    WeekButton("btnNextWeek")->click();
+    WeekButton("btnThisWeek")->click();
+    WeekButton("btnPreviousWeek")->click();
     OpenWeek();
-    EXPECT_EQ(week->Monday(), (CalendarDay{2026, 12, 14}));
+    EXPECT_EQ(week->Monday(), (CalendarDay{2026, 11, 30}));
+    EXPECT_EQ(dtp->date(), QDate(2026, 11, 30));
     QTest::keyClick(week, Qt::Key_Escape);
     OpenWeek();
     EXPECT_EQ(week->Monday(), (CalendarDay{2026, 12, 7}));
@@ -99,18 +111,39 @@ TEST_F(WeekWindowTest, FollowsTheRunningStretchNewUsersAndTheLanguage)
     QApplication::processEvents();
     EXPECT_EQ(week->Chart()->Seconds(2, 2), 600); // Piet on Wednesday
     EXPECT_EQ(week->Chart()->Users().last(), "Anna");
-    const char *languages[][6] = {// title, previous, next, menu, Sunday, hours
-        {"NL", "Week van 7 dec 2026", "< Vorige week", "&Weekoverzicht", "zo", "3 u"},
-        {"ENG", "Week of 7 dec 2026", "< Previous week", "&Week overview", "Sun", "3 h"}};
+    struct Language
+    {
+        const char *language;
+        const char *title;
+        const char *previous;
+        const char *menu;
+        const char *sunday;
+        const char *hours;
+        const char *chartName;
+        const char *pietForScreenReaders; // one line of the chart's text
+    };
+    const Language languages[] = {
+        {.language = "NL", .title = "Week van 7 dec 2026", .previous = "< Vorige week",
+         .menu = "&Weekoverzicht", .sunday = "zo", .hours = "3 u", .chartName = "Weekgrafiek",
+         .pietForScreenReaders =
+             "Piet: 0:40 deze week; ma 0:00, di 0:30, wo 0:10, do 0:00, vr 0:00, za 0:00, zo 0:00"},
+        {.language = "ENG", .title = "Week of 7 dec 2026", .previous = "< Previous week",
+         .menu = "&Week overview", .sunday = "Sun", .hours = "3 h", .chartName = "Week chart",
+         .pietForScreenReaders = "Piet: 0:40 this week; Mon 0:00, Tue 0:30, Wed 0:10, Thu 0:00, "
+                                 "Fri 0:00, Sat 0:00, Sun 0:00"}};
     const WeekChartView *chart = week->findChild<WeekChartView *>("picWeekChart");
-    for (const auto &[language, title, previous, menu, sunday, hours] : languages) {
-        SCOPED_TRACE(language);
-        gLanguageChange().Change(language);
-        EXPECT_EQ(week->windowTitle().toStdString(), title);
-        EXPECT_EQ(WeekButton("btnPreviousWeek")->text().toStdString(), previous);
-        EXPECT_EQ(Item("mnuWeekOverview")->text().toStdString(), menu);
-        EXPECT_EQ(chart->Look().days[6].toStdString(), sunday);
-        EXPECT_EQ(chart->Look().hours.arg(3).toStdString(), hours);
+    for (const Language &l : languages) {
+        SCOPED_TRACE(l.language);
+        gLanguageChange().Change(l.language);
+        EXPECT_EQ(week->windowTitle().toStdString(), l.title);
+        EXPECT_EQ(WeekButton("btnPreviousWeek")->text().toStdString(), l.previous);
+        EXPECT_EQ(Item("mnuWeekOverview")->text().toStdString(), l.menu);
+        EXPECT_EQ(chart->Look().days[6].toStdString(), l.sunday);
+        EXPECT_EQ(chart->Look().hours.arg(3).toStdString(), l.hours);
+        EXPECT_EQ(chart->accessibleName().toStdString(), l.chartName);
+        const QStringList lines = chart->accessibleDescription().split(".\n");
+        ASSERT_EQ(lines.size(), 4); // Jan, Jansen, Piet, Anna
+        EXPECT_EQ(lines[2].toStdString(), l.pietForScreenReaders);
     }
 }
 

@@ -2,9 +2,12 @@
 
 #include "platform/qt/Latin1.h"
 
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
 
 namespace zk {
 
@@ -19,7 +22,23 @@ std::string QtDialogs::InputBox(const std::string &prompt, const std::string &ti
     box->setLabelText(ToQt(prompt));
     box->setWindowTitle(ToQt(title));
     box->setTextValue(ToQt(offered));
+    // Wide enough for the whole title in the window manager's (often bold) font,
+    // beside the title bar's icon and buttons. The box sizes itself by its
+    // contents, so the text field asks for the room.
+    QFont titleFont = box->font();
+    titleFont.setBold(true);
+    if (auto *edit = box->findChild<QLineEdit *>())
+        edit->setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(box->windowTitle()) + 90);
     box->setObjectName("InputBox");
+    // The text is offered for adding to: Qt selects it all when the box shows,
+    // and typing would replace a name instead of adding to it. Once shown (the
+    // box's own loop runs this first), the cursor goes to the end, nothing selected.
+    QTimer::singleShot(0, box, [box] {
+        if (auto *edit = box->findChild<QLineEdit *>()) {
+            edit->deselect();
+            edit->end(false);
+        }
+    });
     const int result = box->exec();
     if (!box)
         return {};
