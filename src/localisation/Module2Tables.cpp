@@ -181,6 +181,17 @@ constexpr Row kDesktopMessages[] = {
      "Press \"I quit using the computer.\" when you are done."},
 };
 
+// Limits per user and the parent's PIN.
+constexpr Row kLimitMessages[] = {
+    {"$user$: nog $tijd$ vandaag", "$user$: nog $tijd$ vandaag", "$user$: $time$ left today"},
+    {"$user$: nog $tijd$ vandaag. Rond af.", "$user$: nog $tijd$ vandaag. Rond af.",
+     "$user$: $time$ left today. Time to finish."},
+    {"$user$: je tijd voor vandaag is op.", "$user$: je tijd voor vandaag is op.",
+     "$user$: your time for today is up."},
+    {"Het scherm kon niet worden vergrendeld: $reason$",
+     "Het scherm kon niet worden vergrendeld: $reason$", "The screen could not be locked: $reason$"},
+};
+
 template <std::size_t... N>
 Rows Build(Language language, const Row (&...blocks)[N])
 {
@@ -215,7 +226,7 @@ const Tables &AllTables()
             t.rows[Index(Table::ControlNames, language)] = Build(language, kControlNames);
             t.rows[Index(Table::ColumnKeys, language)] = Build(language, kColumnKeys);
             t.rows[Index(Table::Messages, language)]
-                = Build(language, kMessages, kDesktopMessages);
+                = Build(language, kMessages, kDesktopMessages, kLimitMessages);
         }
         for (std::size_t i = 0; i < t.rows.size(); ++i)
             t.maps[i] = Map(t.rows[i].begin(), t.rows[i].end());
