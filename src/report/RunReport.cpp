@@ -1,6 +1,7 @@
 #include "report/RunReport.h"
 
 #include "activity_log/clsActionsDbase.h"
+#include "limits/LimitSettings.h"
 #include "platform/Clock.h"
 #include "platform/qt/Latin1.h"
 #include "platform/qt/QtSettingsStore.h"
@@ -216,10 +217,13 @@ int Totals(const Options &o, QTextStream &out, QTextStream &err)
     const auto unreachable =
         LogVisitor::WithArchives(zk::FromQt(o.file), [&](const LogEntry &r) { totals.Add(r); });
     const TextSink sink = [&](std::string_view piece) { out << Latin1(piece); };
+    const LimitOf limits = [](const std::string &user, const CalendarDay &day) {
+        return std::optional<std::int64_t>(zk::LimitSettings::Of(user).SecondsOn(day));
+    };
     if (o.csv)
-        WriteTotalsCsv(totals, sink);
+        WriteTotalsCsv(totals, sink, limits);
     else
-        WriteTotalsTable(totals, sink);
+        WriteTotalsTable(totals, sink, limits);
     Notes(unreachable, &totals, err);
     return kOk;
 }

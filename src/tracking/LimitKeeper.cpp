@@ -38,7 +38,7 @@ LimitKeeper::Minute LimitKeeper::Tick(const std::string &user, std::int32_t toda
     const zk::LimitStep step = zk::LimitStep::At(user, todaySeconds, *day);
     if (!step.secondsLeft)
         return {};
-    Minute minute{true, LeftWords("$user$: nog $tijd$ vandaag", user, *step.secondsLeft)};
+    Minute minute{true, LeftWords("$user$: nog $time$ vandaag", user, *step.secondsLeft)};
 
     const std::int64_t now = zk::ClockSecondsNow();
     if (step.lockWhenUp && *step.secondsLeft == 0) {
@@ -58,7 +58,7 @@ LimitKeeper::Minute LimitKeeper::Tick(const std::string &user, std::int32_t toda
     if (step.due == Notice::Alarm)
         Tell(OwnMessage("$user$: je tijd voor vandaag is op.", {{"$user$", user}}));
     else
-        Tell(LeftWords("$user$: nog $tijd$ vandaag. Rond af.", user, *step.secondsLeft));
+        Tell(LeftWords("$user$: nog $time$ vandaag. Rond af.", user, *step.secondsLeft));
     return minute;
 }
 
