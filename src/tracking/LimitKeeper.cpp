@@ -45,7 +45,8 @@ LimitKeeper::Minute LimitKeeper::Tick(const std::string &user, std::int32_t toda
         // Up since the alarm, or since this stretch began when the alarm was
         // given before: one minute to save one's work.
         const auto [at, fresh] = m_upAt.try_emplace(user, now);
-        if (!fresh && now - at->second >= 60) {
+        // The next minute tick: a tick may come a little early on the wall clock.
+        if (!fresh && now - at->second >= 30) {
             m_upAt.erase(at);
             minute.endAndLock = true;
             return minute;

@@ -379,8 +379,8 @@ void StretchController::EndForLimit()
     // As the stop button, without its box: the description stays.
     EndCurrentRecord();
     ActionState().State(0);
-    m_limits->Lock();
     // Whoever unlocks next starts as usual.
     m_view.HideMainWindow();
     m_view.ShowStartWindow();
+    m_limits->Lock();
 }
