@@ -1,10 +1,12 @@
 // The settings file as a person may have edited it by hand: any bytes as
 // Sitclock/Sitclock.ini, read through the program's QSettings store into the
-// user list, the filter box entries, the three options and the language. The
-// user list saved back must load again as the same names.
+// user list, the filter box entries, the three options, the limits per user and
+// the language. The user list saved back must load again as the same names.
 
 #include "ScratchFolder.h"
 
+#include "limits/LimitStep.h"
+#include "limits/ParentPin.h"
 #include "localisation/Module2.h"
 #include "localisation/gclsLanguageChange.h"
 #include "log_view/FilterSelection.h"
@@ -78,6 +80,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         (void)ReadOption(store, "AutoStopOnMouseIdle");
         (void)ReadOption(store, "AutoStartOnSetup");
         (void)ReadOption(store, "ProgramEnabled");
+        // Limits: whatever a line holds reads as limits that store and read back the same.
+        const zk::CalendarDay monday{2026, 12, 7};
+        for (const std::string &user : loaded) {
+            const zk::UserLimits limits = zk::LimitSettings::Of(user);
+            if (zk::UserLimits::Parse(limits.ToText()) != limits)
+                zk::fuzz::Fail("a user's limits do not read back as stored");
+            (void)zk::LimitStep::At(user, 3600, monday);
+            (void)zk::LimitStep::At(user, 3600, monday.Plus(5));
+        }
+        (void)zk::ParentPin::IsSet();
         {
             gclsLanguageChange language; // as a start reads it from these settings
             SetCurrentLanguage(&language);

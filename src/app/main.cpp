@@ -4,6 +4,7 @@
 #include "failure/FailureReporter.h"
 #include "main_window/Form1.h"
 #include "options/Module3.h"
+#include "platform/linux/DBusLocker.h"
 #include "platform/linux/QuitOnSignal.h"
 #include "platform/linux/SysInfoRegistry.h"
 #include "platform/linux/XdgRunKey.h"
@@ -19,6 +20,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QProcess>
 
 #include <array>
@@ -116,6 +119,17 @@ int main(int argc, char *argv[])
         QFile::encodeName(folder).toStdString(),
         Module3::ProgramCommand(zk::FromQt(folder), zk::FromQt(program.fileName())),
         [](const std::string &path) { return QProcess::startDetached(zk::ToQt(path), {}); },
+    };
+    zk::DBusLocker locker;
+    services.locker = &locker;
+    services.askPin = [](const std::string &prompt,
+                         const std::string &title) -> std::optional<std::string> {
+        bool ok = false;
+        const QString pin = QInputDialog::getText(nullptr, zk::ToQt(title), zk::ToQt(prompt),
+                                                  QLineEdit::Password, {}, &ok);
+        if (!ok)
+            return std::nullopt;
+        return zk::FromQt(pin);
     };
 #ifdef ZITKLOK_TEST_HOOKS
     ApplyTestIdleLimits(services);

@@ -228,6 +228,41 @@ constexpr Row kDesktopMessages[] = {
      "Press \"I quit using the computer.\" when you are done."},
 };
 
+// Limits per user and the parent's PIN.
+constexpr Row kLimitControlNames[] = {
+    {"mnuLimits", "&Limieten...", "&Limits..."},
+    {"frmLimits", "Limieten", "Limits"},
+    {"lblLimitsUser", "Gebruiker", "User"},
+    {"lblSchoolDays", "Ma t/m vr (minuten)", "Mon to Fri (minutes)"},
+    {"lblWeekend", "Za en zo (minuten)", "Sat and Sun (minutes)"},
+    {"lblLockWhenUp", "Vergrendelen als de tijd op is", "Lock when the time is up"},
+    {"lblWarningMinutes", "Waarschuwing vooraf (minuten, 0 = geen)",
+     "Warning before (minutes, 0 = none)"},
+    {"lblPin", "Pincode van de ouder", "Parent's PIN"},
+    {"btnSetPin", "Pincode instellen", "Set PIN"},
+    {"btnRemovePin", "Pincode verwijderen", "Remove PIN"},
+    {"cmdLimitsCancel", "Annuleren", "Cancel"},
+};
+
+constexpr Row kLimitMessages[] = {
+    {"Changing the limits", "Het wijzigen van de limieten", "Changing the limits"},
+    {"geen limiet", "geen limiet", "no limit"},
+    {"Er is een pincode ingesteld.", "Er is een pincode ingesteld.", "A PIN is set."},
+    {"Geen pincode ingesteld.", "Geen pincode ingesteld.", "No PIN is set."},
+    {"$user$: nog $time$ vandaag", "$user$: nog $tijd$ vandaag", "$user$: $time$ left today"},
+    {"$user$: nog $time$ vandaag. Rond af.", "$user$: nog $tijd$ vandaag. Rond af.",
+     "$user$: $time$ left today. Time to finish."},
+    {"$user$: je tijd voor vandaag is op.", "$user$: je tijd voor vandaag is op.",
+     "$user$: your time for today is up."},
+    {"Het scherm kon niet worden vergrendeld: $reason$",
+     "Het scherm kon niet worden vergrendeld: $reason$", "The screen could not be locked: $reason$"},
+    {"Pincode van de ouder:", "Pincode van de ouder:", "Parent's PIN:"},
+    {"Verkeerde pincode.", "Verkeerde pincode.", "Wrong PIN."},
+    {"Te vaak een verkeerde pincode. Wacht nog $seconds$ seconden.",
+     "Te vaak een verkeerde pincode. Wacht nog $seconds$ seconden.",
+     "Too many wrong PINs. Wait $seconds$ more seconds."},
+};
+
 template <std::size_t... N>
 Rows Build(Language language, const Row (&...blocks)[N])
 {
@@ -259,10 +294,10 @@ const Tables &AllTables()
     static const Tables tables = [] {
         Tables t;
         for (Language language : {Language::NL, Language::ENG}) {
-            t.rows[Index(Table::ControlNames, language)] = Build(language, kControlNames);
+            t.rows[Index(Table::ControlNames, language)] = Build(language, kControlNames, kLimitControlNames);
             t.rows[Index(Table::ColumnKeys, language)] = Build(language, kColumnKeys);
             t.rows[Index(Table::Messages, language)]
-                = Build(language, kMessages, kDesktopMessages);
+                = Build(language, kMessages, kDesktopMessages, kLimitMessages);
         }
         for (std::size_t i = 0; i < t.rows.size(); ++i)
             t.maps[i] = Map(t.rows[i].begin(), t.rows[i].end());

@@ -101,7 +101,10 @@ UCWatchActionsDbase::UCWatchActionsDbase(FailureReporter &failures, QWidget *par
     m_model->SetEditHandler([this](std::int32_t tag, const std::string &text) {
         // The edit arrives from the view's event handling, where an exception
         // must not travel.
-        m_failures.Guard("Changing a description", [&] { ListView1_AfterLabelEdit(tag, text); });
+        m_failures.Guard("Changing a description", [&] {
+            if (!m_editAllowed || m_editAllowed(tag))
+                ListView1_AfterLabelEdit(tag, text);
+        });
     });
 
     listenlanguage = gLanguageChange().Changed.Connect(

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -78,6 +79,12 @@ public:
     // Writes an edited row text into record tag; the record's Change rewrites
     // the row. Called by the list for a confirmed in-place edit.
     void ListView1_AfterLabelEdit(std::int32_t tag, const std::string &newString);
+    // Asked before a confirmed in-place edit of record tag is written; false
+    // drops the edit (the row keeps its text). None: every edit is written.
+    void SetEditAllowed(std::function<bool(std::int32_t tag)> allowed)
+    {
+        m_editAllowed = std::move(allowed);
+    }
 
     std::int32_t knownRecordCount() const { return m_knownRecordCount; }
 
@@ -102,4 +109,5 @@ private:
     zk::Signal<>::Connection m_actionsdbaseChange;
     zk::Signal<>::Connection m_actionsdbaseOpened;
     zk::Signal<const std::string &>::Connection listenlanguage;
+    std::function<bool(std::int32_t)> m_editAllowed;
 };

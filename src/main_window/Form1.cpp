@@ -7,6 +7,7 @@
 #include "log_view/FilterSelection.h"
 #include "log_view/UCWatchActionsDbase.h"
 #include "log_view/UpdateComboFilter.h"
+#include "main_window/LimitsWindow.h"
 #include "platform/qt/FitOnScreen.h"
 #include "platform/qt/Latin1.h"
 #include "platform/TrayIcon.h"
@@ -42,7 +43,8 @@ Form1::Form1(Form1Services services, QWidget *parent)
     , m_services(std::move(services))
     , m_household({m_services.programFolder + QDir::separator().toLatin1() + "actions.dat",
                    m_services.runKey, m_services.programCommand, m_services.dialogs,
-                   m_services.pointer, m_services.idleLimitSeconds},
+                   m_services.pointer, m_services.idleLimitSeconds, m_services.locker,
+                   m_services.askPin},
                   *this, *this)
     , m_controls(*this, m_services.pointer, m_services.failures)
     , m_optionsMenu(m_controls, m_household, m_services.failures)
@@ -83,6 +85,7 @@ void Form1::ConnectControls()
         [this, &stretch] { Guard("Watching the mouse", [&] { stretch.MouseWatch_ResetIdle(); }); });
     connect(m_controls.mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
     connect(m_controls.mnuEditUsers, &QAction::triggered, this, &Form1::mnuEditUsers_Click);
+    connect(m_controls.mnuLimits, &QAction::triggered, this, &Form1::mnuLimits_Click);
     connect(m_controls.mnuWeekOverview, &QAction::triggered, this, &Form1::mnuWeekOverview_Click);
     connect(m_controls.mnuHelpAboutZitklok, &QAction::triggered, this,
             &Form1::mnuHelpAboutZitklok_Click);
@@ -93,6 +96,10 @@ void Form1::Form_Load()
     m_services.tray.SetIcon(zk::TrayImage::Image4Startup);
     m_controls.UCMouseWatch1->ScanRateInSeconds(m_services.scanRateSeconds);
     m_controls.UCMouseWatch1->LateLookSeconds(m_services.idleLimitSeconds);
+    // The running record is the one its user describes; the past is a parent's.
+    m_controls.UCWatchActionsDbase1->SetEditAllowed([this](std::int32_t tag) {
+        return tag == m_household.Stretch().currentRecordNr() || m_household.Gate().Open();
+    });
     m_controls.UCWatchActionsDbase1->Constructor(m_household.Actions(), "-Idle",
                                                  m_household.Users());
     UpdateResourcesForm1();
@@ -258,6 +265,8 @@ void Form1::mnuExit_Click()
 {
     // At once: no closing handler runs, a running stretch keeps the end time
     // of its last minute tick.
+    if (!m_household.Gate().Open())
+        return;
     if (m_services.exitProgram)
         m_services.exitProgram();
     else
@@ -267,7 +276,19 @@ void Form1::mnuExit_Click()
 void Form1::mnuEditUsers_Click()
 {
     Guard("Editing the users", [this] {
+        if (!m_household.Gate().Open())
+            return;
         frmEditUsers dialog(m_household.Users(), m_services.dialogs, m_services.failures, this);
+        dialog.exec();
+    });
+}
+
+void Form1::mnuLimits_Click()
+{
+    Guard("Changing the limits", [this] {
+        if (!m_household.Gate().Open())
+            return;
+        LimitsWindow dialog(m_household.Users(), m_services.failures, this);
         dialog.exec();
     });
 }

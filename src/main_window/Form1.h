@@ -89,6 +89,7 @@ private:
     void users_Change();
     void mnuExit_Click();
     void mnuEditUsers_Click();
+    void mnuLimits_Click();
     void mnuWeekOverview_Click();
     void mnuHelpAboutZitklok_Click();
 

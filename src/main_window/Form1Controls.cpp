@@ -106,6 +106,7 @@ void Form1Controls::BuildMenu(QMainWindow &window)
     mnuAutoStopOnMouseIdle = AddItem(mnuOptions, "mnuAutoStopOnMouseIdle", true);
     mnuOptionsProgramEnabled = AddItem(mnuOptions, "mnuOptionsProgramEnabled", true);
     mnuAutoStartOnSetup = AddItem(mnuOptions, "mnuAutoStartOnSetup", true);
+    mnuLimits = AddItem(mnuOptions, "mnuLimits", false);
     QMenu *mnuLanguage = AddMenu(window, "mnuLanguage");
     mnuLanguageDutch = AddItem(mnuLanguage, "mnuLanguageDutch", true);
     mnuLanguageEnglish = AddItem(mnuLanguage, "mnuLanguageEnglish", true);

@@ -46,6 +46,7 @@ public:
     QAction *mnuAutoStopOnMouseIdle;
     QAction *mnuOptionsProgramEnabled;
     QAction *mnuAutoStartOnSetup;
+    QAction *mnuLimits;
     QAction *mnuLanguageDutch;
     QAction *mnuLanguageEnglish;
     QAction *mnuHelpAboutZitklok;

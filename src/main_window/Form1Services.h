@@ -1,11 +1,13 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class FailureReporter;
 namespace zk {
 class Dialogs;
+class Locker;
 class PointerSource;
 class Registry;
 class RunKey;
@@ -35,4 +37,10 @@ struct Form1Services
     // a stretch stops by itself (also the late-look limit of the mouse watch).
     int scanRateSeconds = 10;
     int idleLimitSeconds = 600;
+    // Locks the session when a user's limit says so; none: limits never lock.
+    zk::Locker *locker = nullptr;
+    // Asks for the parent's PIN (prompt, title; nothing when cancelled); none:
+    // the dialogs' input box.
+    std::function<std::optional<std::string>(const std::string &, const std::string &)> askPin
+        = {};
 };

@@ -1,16 +1,45 @@
 #include "main_window/Household.h"
 
+#include "limits/LimitSettings.h"
+#include "tracking/LimitKeeper.h"
 #include "tracking/clsElapsedWarning.h"
 #include "tracking/clsForm1ActionState.h"
+
+#include <algorithm>
+
+namespace {
+std::vector<std::string> Names(const clsUsers &users)
+{
+    std::vector<std::string> names;
+    for (std::int16_t i = 1; i <= users.Count(); ++i)
+        names.push_back(users.Item(i));
+    return names;
+}
+} // namespace
 
 Household::Household(const Setup &setup, StretchView &view, ActionStateView &stateView)
     : m_options(setup.runKey, setup.programCommand)
     , m_stretch(m_actions, m_todayTotal, view, stateView, setup.dialogs, m_options)
+    , m_gate(setup.dialogs, setup.askPin)
 {
     m_actions.OpenFile(setup.logPath);
     m_stretch.SetPointerSource(&setup.pointer);
     m_stretch.elapsedwarningMouseIdle().TimeTillWarning(setup.idleLimitSeconds);
+    if (setup.locker) {
+        m_limits = std::make_unique<LimitKeeper>(setup.dialogs, *setup.locker);
+        m_stretch.SetLimitKeeper(m_limits.get());
+    }
+    m_names = Names(m_users);
+    m_usersChanged = m_users.Change.Connect([this] {
+        std::vector<std::string> now = Names(m_users);
+        for (const std::string &name : m_names)
+            if (std::find(now.begin(), now.end(), name) == now.end())
+                zk::LimitSettings::Forget(name);
+        m_names = std::move(now);
+    });
 }
+
+Household::~Household() = default;
 
 void Household::SetProgramEnabled(bool value)
 {

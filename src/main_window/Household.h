@@ -1,18 +1,24 @@
 #pragma once
 
 #include "activity_log/clsActionsDbase.h"
+#include "limits/PinGate.h"
 #include "options/Options.h"
 #include "totals/TodayTotalCache.h"
 #include "tracking/StretchController.h"
 #include "users/clsUsers.h"
 
+#include <memory>
+#include <vector>
+
 #include <string>
 
 class ActionStateView;
+class LimitKeeper;
 class StretchView;
 
 namespace zk {
 class Dialogs;
+class Locker;
 class PointerSource;
 class RunKey;
 } // namespace zk
@@ -35,9 +41,14 @@ public:
         const zk::PointerSource &pointer;
         // Stillness after which a stretch stops by itself.
         int idleLimitSeconds;
+        // Where the limits per user lock the session; none: no limit locks.
+        zk::Locker *locker = nullptr;
+        // The box that asks for the parent's PIN; none: the dialogs' input box.
+        zk::PinGate::Ask askPin = {};
     };
 
     Household(const Setup &setup, StretchView &view, ActionStateView &stateView);
+    ~Household();
     Household(const Household &) = delete;
     Household &operator=(const Household &) = delete;
 
@@ -45,6 +56,8 @@ public:
     clsActionsDbase &Actions() { return m_actions; }
     Options &options() { return m_options; }
     StretchController &Stretch() { return m_stretch; }
+    // Before what only a parent may do, when a PIN is set.
+    zk::PinGate &Gate() { return m_gate; }
 
     // Stores the option; off puts the action state to 3 (switched off), on
     // brings it from 3 back to 0; a running stretch goes on either way.
@@ -56,4 +69,9 @@ private:
     Options m_options;
     zk::TodayTotalCache m_todayTotal{m_actions};
     StretchController m_stretch;
+    std::unique_ptr<LimitKeeper> m_limits;
+    zk::PinGate m_gate;
+    // The names before the last change: a user who leaves the list loses their limits.
+    std::vector<std::string> m_names;
+    zk::Signal<>::Connection m_usersChanged;
 };

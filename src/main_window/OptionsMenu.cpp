@@ -32,7 +32,10 @@ void OptionsMenu::Connect(QAction *item, bool (Options::*get)() const,
                           const std::function<void(bool)> &set)
 {
     QObject::connect(item, &QAction::triggered, item, [this, get, set] {
-        m_failures.Guard("Changing the option", [&] { set(!(m_household.options().*get)()); });
+        m_failures.Guard("Changing the option", [&] {
+            if (m_household.Gate().Open())
+                set(!(m_household.options().*get)());
+        });
         ShowOptions();
     });
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace zk::report {
 
@@ -107,7 +108,7 @@ std::string ListLine(const LogEntry &record)
            "\t" + Escaped(record.description);
 }
 
-void WriteTotalsTable(const DailyTotals &totals, const TextSink &sink)
+void WriteTotalsTable(const DailyTotals &totals, const TextSink &sink, const LimitOf &limits)
 {
     const std::size_t users = totals.Users().size();
     const auto &rows = totals.Rows();
@@ -191,6 +192,15 @@ void WriteTotalsTable(const DailyTotals &totals, const TextSink &sink)
             out.append(widths[0] - (out.size() - begin), ' ');
             for (std::size_t c = 0; c < columns; ++c)
                 hoursCell(c + 1, cell(rows[i], c));
+            const char *mark = "  *";
+            for (std::size_t u = 0; limits && u < users; ++u) {
+                const auto limit = limits(totals.Users()[u], rows[i].day);
+                if (limit && rows[i].seconds[u] > *limit) {
+                    out += std::exchange(mark, ",");
+                    out += ' ';
+                    out += totals.Users()[u];
+                }
+            }
             writer.EndLine("\n");
         }
         for (; next < sums.size() && sums[next].row == i; ++next) {
@@ -223,8 +233,16 @@ std::string CsvField(const std::string &field)
     return out + "\"";
 }
 
-void WriteTotalsCsv(const DailyTotals &totals, const TextSink &sink)
+void WriteTotalsCsv(const DailyTotals &totals, const TextSink &sink, const LimitOf &limits)
 {
+    // The users with a limit on some day of the report.
+    std::vector<std::size_t> limited;
+    for (std::size_t u = 0; limits && u < totals.Users().size(); ++u)
+        for (const auto &row : totals.Rows())
+            if (limits(totals.Users()[u], row.day)) {
+                limited.push_back(u);
+                break;
+            }
     PieceWriter writer(sink);
     std::string &out = writer.Text();
     out += "Day";
@@ -233,6 +251,10 @@ void WriteTotalsCsv(const DailyTotals &totals, const TextSink &sink)
         out += CsvField(u);
     }
     out += ",Idle";
+    for (std::size_t u : limited) {
+        out += ',';
+        out += CsvField(totals.Users()[u] + " limit");
+    }
     writer.EndLine("\r\n");
     for (const auto &row : totals.Rows()) {
         AppendDay(out, row.day);
@@ -242,6 +264,11 @@ void WriteTotalsCsv(const DailyTotals &totals, const TextSink &sink)
         }
         out += ',';
         AppendSigned(out, row.idle);
+        for (std::size_t u : limited) {
+            out += ',';
+            if (const auto limit = limits(totals.Users()[u], row.day))
+                AppendSigned(out, *limit);
+        }
         writer.EndLine("\r\n");
     }
     writer.Flush();

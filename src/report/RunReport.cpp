@@ -2,6 +2,7 @@
 
 #include "activity_log/LogArchive.h"
 #include "activity_log/clsActionsDbase.h"
+#include "limits/LimitSettings.h"
 #include "localisation/OwnMessages.h"
 #include "localisation/gclsLanguageChange.h"
 #include "platform/Clock.h"
@@ -280,10 +281,13 @@ int Totals(const Options &o, QTextStream &out, QTextStream &err)
     const auto unreachable =
         VisitLog(o.file, err, damaged, [&](const LogEntry &r) { totals.Add(r); });
     const TextSink sink = [&](std::string_view piece) { out << Latin1(piece); };
+    const LimitOf limits = [](const std::string &user, const CalendarDay &day) {
+        return std::optional<std::int64_t>(zk::LimitSettings::Of(user).SecondsOn(day));
+    };
     if (o.csv)
-        WriteTotalsCsv(totals, sink);
+        WriteTotalsCsv(totals, sink, limits);
     else
-        WriteTotalsTable(totals, sink);
+        WriteTotalsTable(totals, sink, limits);
     Notes(unreachable, &totals, err);
     return damaged ? kDamaged : kOk;
 }

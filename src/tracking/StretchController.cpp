@@ -15,6 +15,7 @@
 #include "time/clsTimePoint.h"
 #include "totals/TodayTotalCache.h"
 #include "tracking/ActionStateView.h"
+#include "tracking/LimitKeeper.h"
 #include "tracking/PointerUnseenNotice.h"
 #include "tracking/StretchView.h"
 #include "tracking/clsElapsedWarning.h"
@@ -269,11 +270,20 @@ void StretchController::Timer1_Tick()
     const std::int16_t running = m_currentRecordNr;
 
     const std::int32_t today = m_todayTotal.GetTodayTimeFromUser(m_currentUser);
-    elapsedwarning().UpdateActiveSeconds(today);
+    LimitKeeper::Minute limit;
+    if (m_limits)
+        limit = m_limits->Tick(m_currentUser, today, m_alarmOpen);
+    if (!limit.limited)
+        elapsedwarning().UpdateActiveSeconds(today);
     if (m_currentRecordNr != running) {
         // The alarm box let an automatic stop or a new stretch happen; the
         // tooltip now belongs to that one, and the next tick words it.
         cursor.Restore();
+        return;
+    }
+    if (limit.endAndLock) {
+        cursor.Restore();
+        EndForLimit();
         return;
     }
 
@@ -282,7 +292,9 @@ void StretchController::Timer1_Tick()
         TranslateText("$user$ is bezig: $time$. Totaal vandaag: $time2$"),
         {{"$user$", m_currentUser}, {"$time$", EnglishWords(elapsed)},
          {"$tijd$", DutchWords(elapsed)}, {"$time2$", EnglishWords(today)},
-         {"$tijd2$", DutchWords(today)}}));
+         {"$tijd2$", DutchWords(today)}}) + (limit.limited ? "\n" + limit.leftText : ""));
+    if (limit.limited)
+        m_stateView.SetStatusText(limit.leftText);
 
     cursor.Restore();
     TellOfArchive();
@@ -365,4 +377,15 @@ void StretchController::elapsedwarningMouseIdle_Warning()
 
     m_view.HideMainWindow();
     m_view.ShowStartWindow();
+}
+
+void StretchController::EndForLimit()
+{
+    // As the stop button, without its box: the description stays.
+    EndCurrentRecord();
+    ActionState().State(0);
+    // Whoever unlocks next starts as usual.
+    m_view.HideMainWindow();
+    m_view.ShowStartWindow();
+    m_limits->Lock();
 }

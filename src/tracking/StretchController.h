@@ -9,6 +9,7 @@
 #include <string>
 
 class ActionStateView;
+class LimitKeeper;
 class Options;
 class StretchView;
 class clsActionsDbase;
@@ -106,6 +107,12 @@ public:
     // tell so once per start (at the first look during a user's stretch).
     // Without a source the pointer counts as seen.
     void SetPointerSource(const zk::PointerSource *pointer) { m_pointer = pointer; }
+    // Limits per user: for a user with a limit today the minute tick warns
+    // and alarms at that limit instead of the two-hour alarm, shows the time
+    // left in the tooltip and the status line, and ends the stretch (as the
+    // stop button does, without the box) and locks when the limit says so.
+    // Without a keeper, or for a user without a limit, nothing changes.
+    void SetLimitKeeper(LimitKeeper *keeper) { m_limits = keeper; }
 
     // The most records a log holds; the next stretch starts a new log.
     static constexpr std::int32_t kMaxRecords = 32767;
@@ -119,6 +126,7 @@ private:
     void SetEndToNowKeepingOrder();
     void SetEndToTimePointKeepingOrder(const clsTimePoint &tp);
     void FeedIdleWarning(std::int32_t &stillSeconds);
+    void EndForLimit();
 
     clsActionsDbase &actions;
     zk::TodayTotalCache &m_todayTotal;
@@ -139,6 +147,7 @@ private:
 
     std::function<void()> m_mouseWatchReset;
     const zk::PointerSource *m_pointer = nullptr;
+    LimitKeeper *m_limits = nullptr;
     bool m_pointerNoticeShown = false;
     bool m_alarmOpen = false;
     // A full log just kept aside, to be told of.

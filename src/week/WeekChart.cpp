@@ -1,5 +1,6 @@
 #include "week/WeekChart.h"
 
+#include "limits/LimitSettings.h"
 #include "platform/qt/Latin1.h"
 #include "totals/TotalsText.h"
 
@@ -42,6 +43,12 @@ WeekChart::WeekChart(const DailyTotals &totals, const CalendarDay &day)
     for (const auto &name : totals.Users())
         m_users << zk::ToQt(UserHeading(name));
     m_seconds.assign(totals.Users().size(), {});
+    m_limits.assign(totals.Users().size(), {});
+    for (std::size_t u = 0; u < totals.Users().size(); ++u) {
+        const UserLimits limits = LimitSettings::Of(totals.Users()[u]);
+        for (std::size_t d = 0; d < 7; ++d)
+            m_limits[u][d] = limits.SecondsOn(m_days[d]).value_or(-1);
+    }
     for (std::size_t d = 0; d < 7; ++d) {
         const DailyTotals::Row row = totals.RowOf(m_days[d]);
         for (std::size_t u = 0; u < row.seconds.size(); ++u)
@@ -89,6 +96,9 @@ void WeekChart::Paint(QPainter &p, const QRect &area, const WeekChartLook &look)
     for (const auto &days : m_seconds)
         for (auto s : days)
             most = std::max(most, s);
+    for (const auto &days : m_limits)
+        for (auto s : days)
+            most = std::max(most, s);
     const int topHours = static_cast<int>(std::min<std::int64_t>((most + 3599) / 3600, 24 * 7)) + 1;
     const int step = topHours <= 8 ? 1 : topHours <= 16 ? 2 : (topHours + 7) / 8;
     const int axisHours = (topHours + step - 1) / step * step;
@@ -119,6 +129,14 @@ void WeekChart::Paint(QPainter &p, const QRect &area, const WeekChartLook &look)
             const QRectF bar(x0 + barWidth * static_cast<double>(u), y, barWidth,
                              plot.bottom() - y);
             p.fillRect(bar, UserColour(u));
+        }
+        // The users' own limits: a dashed line in each one's colour across the day.
+        for (std::size_t u = 0; u < users; ++u) {
+            if (m_limits[u][d] < 0)
+                continue;
+            const double y = yOf(static_cast<double>(m_limits[u][d]));
+            p.setPen(QPen(UserColour(u), 2 * scale, Qt::DashLine));
+            p.drawLine(QPointF(x0, y), QPointF(x0 + group * 0.8, y));
         }
         const CalendarDay &day = m_days[d];
         const double x = plot.left() + group * static_cast<double>(d);

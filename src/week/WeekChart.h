@@ -16,7 +16,8 @@ class QPainter;
 namespace zk {
 
 // A bar chart of each user's hours on the seven days (Monday to Sunday) of one
-// week, with the two-hour line, a legend and day labels. One painter serves
+// week, with the two-hour line, each user's own limit line on the days they
+// have one (from the settings), a legend and day labels. One painter serves
 // the report's picture file and the program's week window.
 class WeekChart
 {
@@ -45,6 +46,8 @@ private:
     std::array<CalendarDay, 7> m_days;
     QStringList m_users;
     std::vector<std::array<std::int64_t, 7>> m_seconds;
+    // Each user's limit in seconds per day, -1 where none.
+    std::vector<std::array<std::int64_t, 7>> m_limits;
 };
 
 } // namespace zk

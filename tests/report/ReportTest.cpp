@@ -130,6 +130,22 @@ TEST_F(Report, TotalsCountAUsersDayAsTheProgramDoes)
         EXPECT_EQ(r.out, out) << args.join(' ').toStdString();
     }
     EXPECT_EQ(settings.WriteCount(), 1); // the settings are only read
+
+    // With limits (Jan: 90 minutes on school days, none at weekends) the CSV has Jan's limit of
+    // each day and the table marks the days he went over it.
+    settings.Write("Sitclock", "Limits", "Jan", "90,-,0");
+    const std::pair<QStringList, std::string> limited[] = {
+        {{"totals", "--csv", "--to", "2026-12-08", "LOG"},
+         "Day,Jan,Piet,Idle,Jan limit\r\n2026-12-05,900,0,0,\r\n2026-12-07,3600,0,0,5400\r\n"
+         "2026-12-08,7200,1800,600,5400\r\n"},
+        {{"totals", "--from", "2026-12-08", "--to", "2026-12-08", "LOG"},
+         "Day               Jan  Piet  Idle\n"
+         "2026-12-08       2:00  0:30  0:10  * Jan\n"
+         "Week 2026-12-07  2:00  0:30  0:10\n"
+         "Total            2:00  0:30  0:10\n"},
+    };
+    for (const auto &[args, out] : limited)
+        EXPECT_EQ(Run(args).out, out) << args.join(' ').toStdString();
 }
 
 // Help starts with its usage line on standard output; anything else is one line on standard

@@ -4,6 +4,7 @@
 #include "options/Options.h"
 #include "support/FakeClock.h"
 #include "support/FakeDialogs.h"
+#include "support/FakeLocker.h"
 #include "support/FakePointer.h"
 #include "support/FakeRunKey.h"
 #include "support/FakeSettings.h"
@@ -13,6 +14,7 @@
 #include "support/TempDir.h"
 #include "totals/TodayTotalCache.h"
 #include "tracking/ActionStateView.h"
+#include "tracking/LimitKeeper.h"
 #include "tracking/MouseIdleCounter.h"
 #include "tracking/StretchController.h"
 #include "tracking/StretchView.h"
@@ -48,7 +50,8 @@ struct FakeWindow : ActionStateView, StretchView
 };
 
 // A main window's worth of tracking wired as start-up wires it: a real store on a temporary
-// actions.dat, the controller, and the mouse watch's counter (every 10 s, idle limit 600 s).
+// actions.dat, the controller with its limit keeper (a fake locker), and the mouse watch's
+// counter (every 10 s, idle limit 600 s).
 class StretchFixture : public ::testing::Test
 {
 protected:
@@ -61,6 +64,8 @@ protected:
             ++mouseWatchResets;
         });
         ctl.SetPointerSource(&pointer);
+        // With no limit set, every stretch goes exactly as without the keeper.
+        ctl.SetLimitKeeper(&limits);
         watch.ScanRateInSeconds(10);
     }
     // Ten seconds pass, then the watch looks; moving nudges the pointer first.
@@ -108,6 +113,8 @@ protected:
     FakeRunKey runKey;
     Options options{runKey, "zitklok"};
     StretchController ctl{actions, todayTotal, view, view, dialogs, options};
+    FakeLocker locker;
+    LimitKeeper limits{dialogs, locker};
     int mouseWatchResets = 0;
     Signal<std::int32_t &>::Connection idle =
         watch.Idle.Connect([this](std::int32_t &still) { ctl.MouseWatch_Idle(still); });

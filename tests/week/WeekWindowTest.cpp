@@ -5,6 +5,7 @@
 #include "week/frmWeek.h"
 
 #include <QDateEdit>
+#include <QPainter>
 #include <QTest>
 
 namespace zk::test {
@@ -145,6 +146,41 @@ TEST_F(WeekWindowTest, FollowsTheRunningStretchNewUsersAndTheLanguage)
         ASSERT_EQ(lines.size(), 4); // Jan, Jansen, Piet, Anna
         EXPECT_EQ(lines[2].toStdString(), l.pietForScreenReaders);
     }
+}
+
+// A user's own limit is a line in their colour across the days it holds: school days apart
+// from the weekend.
+TEST_F(WeekWindowTest, EachUsersLimitLineLiesOnTheDaysItHoldsInTheirColour)
+{
+    const auto picture = [] {
+        const DailyTotals totals(std::vector<std::string>{"Jan", "Piet"});
+        QImage image(WeekChart::kWidth, WeekChart::kHeight, QImage::Format_RGB32);
+        QPainter painter(&image);
+        WeekChart(totals, {2026, 12, 9}).Paint(painter);
+        return image;
+    };
+    const QImage plain = picture();
+    // The columns where a picture differs from the plain one, and whether Piet's colour is there.
+    const auto changes = [&plain](const QImage &image) {
+        int left = image.width(), right = -1;
+        bool piets = false;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != plain.pixel(x, y)) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    piets = piets || image.pixel(x, y) == qRgb(0xff, 0x7f, 0x0e);
+                }
+        return std::tuple(left, right, piets);
+    };
+    Store("Piet", "60,-,0", "Limits");
+    const auto [schoolLeft, schoolRight, schoolColour] = changes(picture());
+    Store("Piet", "-,60,0", "Limits");
+    const auto [weekendLeft, weekendRight, weekendColour] = changes(picture());
+    EXPECT_TRUE(schoolColour && weekendColour);
+    EXPECT_LT(schoolLeft, schoolRight);
+    EXPECT_LT(schoolRight, weekendLeft);
+    EXPECT_LT(weekendLeft, weekendRight);
 }
 
 } // namespace
