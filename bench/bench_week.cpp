@@ -14,6 +14,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -34,6 +35,37 @@ void BM_WeekOverviewOnFullLog(benchmark::State &state)
     }
 }
 BENCHMARK(BM_WeekOverviewOnFullLog)->Unit(benchmark::kMillisecond);
+
+// One step to a week whose records lie in a full archive beside the full log
+// (target under 20 ms): both files are read.
+void BM_WeekStepWithArchive(benchmark::State &state)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "bench_week_archive";
+    fs::create_directories(folder);
+    const fs::path log = folder / "actions.dat";
+    fs::copy_file(zk::bench::FullLog(), log, fs::copy_options::overwrite_existing);
+    fs::copy_file(zk::bench::FullLog(), folder / "actions-2026-06-12.dat",
+                  fs::copy_options::overwrite_existing);
+    zk::CurrentSettings().Write("Sitclock", "Edit", "Users", "Anna|Piet|Kees");
+    clsUsers users;
+    clsActionsDbase actions;
+    actions.OpenFile(log.string());
+    frmWeek week(actions, users);
+    week.resize(820, 520);
+    QImage image(week.size(), QImage::Format_ARGB32_Premultiplied);
+    week.ShowWeek(zk::CalendarDay{2026, 6, 3});
+    int weeks = 1; // to and fro: both weeks lie before the archive's cut
+    for (auto _ : state) {
+        week.StepWeeks(weeks);
+        week.render(&image);
+        weeks = -weeks;
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    actions.CloseFile();
+    fs::remove_all(folder);
+}
+BENCHMARK(BM_WeekStepWithArchive)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "activity_log/clsActionsDbase.h"
 
 #include "activity_log/Module4.h"
+#include "activity_log/RecordWindow.h"
 #include "platform/Clock.h"
 #include "time/Module1.h"
 #include "time/OverflowError.h"
@@ -8,6 +9,7 @@
 #include "time/clsTimePoint.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -60,6 +62,8 @@ struct clsActionsDbase::Impl
     int fd = -1;
     bool readOnly = false;
     ActionRecord record = Blank();
+    RecordWindow window;
+    int walks = 0;
     bool recordChanged = false;
     std::int16_t recordNr = 0;
 
@@ -86,26 +90,20 @@ struct clsActionsDbase::Impl
         return st.st_size;
     }
 
-    // Straight from the file. A record past the end reads blank; one cut short
-    // by the end of a damaged file reads its missing bytes as zeros.
-    ActionRecord Read(std::int16_t nr) const
+    // From the file, or during a walk from the block of records read with it.
+    // A record past the end reads blank; one cut short by the end of a damaged
+    // file reads its missing bytes as zeros.
+    ActionRecord Read(std::int16_t nr)
     {
-        const std::int64_t offset = (std::int64_t{nr} - 1) * kRecordLength;
+        if (walks == 0)
+            window.Drop();
         ActionRecord::Bytes raw{};
-        std::size_t done = 0;
-        while (done < raw.size()) {
-            const ssize_t n = ::pread(fd, raw.data() + done, raw.size() - done,
-                                      static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                throw Failure("Cannot read record " + std::to_string(nr) + " of the activity log",
-                              fileName, errno);
-            if (n == 0)
-                break;
-            done += static_cast<std::size_t>(n);
-        }
-        return done == 0 ? Blank() : ActionRecord::FromBytes(raw);
+        const std::int64_t got =
+            window.Read(fd, nr, walks > 0 ? RecordWindow::kRecordsPerRead : 1, raw);
+        if (got < 0)
+            throw Failure("Cannot read record " + std::to_string(nr) + " of the activity log",
+                          fileName, errno);
+        return got == 0 ? Blank() : ActionRecord::FromBytes(raw);
     }
 
     void Write(std::int16_t nr, const ActionRecord &r)
@@ -182,6 +180,7 @@ void clsActionsDbase::CloseFile()
     Flush();
     ::close(m->fd);
     m->fd = -1;
+    m->window.Drop();
     m->fileName.clear();
 }
 
@@ -200,6 +199,14 @@ std::int32_t clsActionsDbase::RecordCount() const
 }
 
 std::int32_t clsActionsDbase::RecordNr() const { return m->recordNr; }
+
+void clsActionsDbase::BeginWalk() { ++m->walks; }
+
+void clsActionsDbase::EndWalk()
+{
+    if (m->walks > 0 && --m->walks == 0)
+        m->window.Drop();
+}
 
 void clsActionsDbase::RecordNr(std::int32_t vNewValue)
 {
@@ -221,6 +228,7 @@ void clsActionsDbase::Flush()
     if (m->recordNr <= 0)
         throw zk::FileError("bad record number " + std::to_string(m->recordNr) +
                             " in the activity log \"" + m->fileName + "\"");
+    m->window.Drop(); // it may hold the record as it was
     m->Write(m->recordNr, m->record);
     m->recordChanged = false;
 }
@@ -237,10 +245,21 @@ void clsActionsDbase::EncryptAll()
     }
 }
 
+// DecryptText of the field without its trailing spaces, without code 0, in one
+// pass: every reader of the log asks this of every record.
 std::string clsActionsDbase::Description() const
 {
-    const std::string raw(m->record.Description.begin(), m->record.Description.end());
-    return WithoutNul(DecryptText(TrimTrailingSpaces(raw)));
+    const auto &field = m->record.Description;
+    std::size_t end = field.size();
+    while (end > 0 && field[end - 1] == ' ')
+        --end;
+    std::array<char, ActionRecord::kDescriptionSize> text;
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < end; ++i) {
+        text[length] = DecryptChar(static_cast<unsigned char>(field[i]));
+        length += text[length] != '\0' ? 1 : 0;
+    }
+    return std::string(text.data(), length);
 }
 
 void clsActionsDbase::Description(const std::string &text)

@@ -25,8 +25,9 @@ public:
 // written when the cursor moves, on Flush and on CloseFile. Every field set
 // sends Change, and a listener may move the cursor away and back from inside it.
 // Nothing else is kept: RecordCount asks the file for its length and every
-// RecordNr set reads the record from the file, so what another program appends
-// or rewrites while the log is open here is seen at once.
+// RecordNr set reads the record from the file (during a walk, from the block
+// read with it), so what another program appends or rewrites while the log is
+// open here is seen at the next read.
 //
 // Errors: zk::FileError for the file system (bad handle, unreadable, unwritable,
 // record number 0 or less), zk::OverflowError for a record number outside 16 bits.
@@ -49,6 +50,13 @@ public:
     void RecordNr(std::int32_t vNewValue);
     void Flush();
     void EncryptAll();
+
+    // Between BeginWalk and its EndWalk (StoreWalk pairs them), cursor moves
+    // read records a block at a time: a walk over the whole log costs a read
+    // per block rather than per record. What another program writes is seen by
+    // the next walk; the store's own writes are seen at once. Walks may nest.
+    void BeginWalk();
+    void EndWalk();
 
     std::string Description() const;
     void Description(const std::string &text);

@@ -1,6 +1,6 @@
 #include "totals/TodayTotalCache.h"
 
-#include "activity_log/StoreCursorGuard.h"
+#include "activity_log/StoreWalk.h"
 #include "activity_log/clsActionsDbase.h"
 #include "time/OverflowError.h"
 #include "totals/CountingRule.h"
@@ -30,7 +30,14 @@ void TodayTotalCache::Note(std::int32_t nr, std::string description)
         m_summaries.resize(at + 1);
     Summary &s = m_summaries[at];
     s.day = CountingRule::Day(m_store.EndDateTime());
-    s.description = std::move(description);
+    if (s.day && (!m_newestDay || *s.day >= *m_newestDay)) {
+        if (m_newestDay != s.day)
+            m_newestDescriptions.clear(); // all of older days
+        m_newestDay = s.day;
+        m_newestDescriptions[nr] = std::move(description);
+    } else {
+        m_newestDescriptions.erase(nr);
+    }
     try {
         s.seconds = m_store.ElapsedSeconds();
         s.hasSeconds = true;
@@ -40,14 +47,33 @@ void TodayTotalCache::Note(std::int32_t nr, std::string description)
     s.known = true;
 }
 
+void TodayTotalCache::ForgetAll()
+{
+    m_summaries.clear();
+    m_newestDay.reset();
+    m_newestDescriptions.clear();
+}
+
+// The kept description, or the one read from the store into read.
+const std::string &TodayTotalCache::DescriptionOf(std::int32_t nr, std::string &read)
+{
+    const auto kept = m_newestDescriptions.find(nr);
+    if (kept != m_newestDescriptions.end())
+        return kept->second;
+    m_store.RecordNr(nr);
+    read = m_store.Description();
+    return read;
+}
+
 std::int32_t TodayTotalCache::GetTodayTimeFromUser(const std::string &username)
 {
-    StoreCursorGuard cursor(m_store);
+    StoreWalk cursor(m_store);
     std::int32_t total = 0;
     const std::int16_t n = CheckedToInt16(m_store.RecordCount());
     if (m_summaries.size() < static_cast<std::size_t>(n) + 1)
         m_summaries.resize(static_cast<std::size_t>(n) + 1);
     const std::optional<CalendarDay> today = CalendarDay::Of(CurrentClock().Now());
+    std::string read;
     for (std::int32_t i = 1; i <= n; ++i) {
         if (!m_summaries[static_cast<std::size_t>(i)].known) {
             m_store.RecordNr(i);
@@ -55,7 +81,7 @@ std::int32_t TodayTotalCache::GetTodayTimeFromUser(const std::string &username)
         }
         const Summary &s = m_summaries[static_cast<std::size_t>(i)];
         if (!today || s.day != today || !s.hasSeconds ||
-            !CountingRule::CountsFor(s.description, username))
+            !CountingRule::CountsFor(DescriptionOf(i, read), username))
             continue;
         total = CheckedAdd(total, s.seconds);
     }
