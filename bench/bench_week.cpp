@@ -1,5 +1,5 @@
 // The week overview over a full log: 32767 records read through the program's
-// own store, counted for one week and drawn into the window (target under 50 ms).
+// own store, counted for one week and drawn into the window (target under 20 ms).
 #include "FullLog.h"
 #include "OffscreenMain.h"
 
