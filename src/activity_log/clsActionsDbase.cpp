@@ -254,12 +254,9 @@ std::string clsActionsDbase::Description() const
     while (end > 0 && field[end - 1] == ' ')
         --end;
     std::array<char, ActionRecord::kDescriptionSize> text;
-    std::size_t length = 0;
-    for (std::size_t i = 0; i < end; ++i) {
-        text[length] = DecryptChar(static_cast<unsigned char>(field[i]));
-        length += text[length] != '\0' ? 1 : 0;
-    }
-    return std::string(text.data(), length);
+    for (std::size_t i = 0; i < end; ++i)
+        text[i] = DecryptChar(static_cast<unsigned char>(field[i]));
+    return std::string(text.data(), std::remove(text.data(), text.data() + end, '\0'));
 }
 
 void clsActionsDbase::Description(const std::string &text)

@@ -5,6 +5,8 @@
 #include "time/OverflowError.h"
 #include "totals/CountingRule.h"
 
+#include <algorithm>
+
 namespace zk {
 
 TodayTotalCache::TodayTotalCache(clsActionsDbase &store)
@@ -30,13 +32,21 @@ void TodayTotalCache::Note(std::int32_t nr, std::string description)
         m_summaries.resize(at + 1);
     Summary &s = m_summaries[at];
     s.day = CountingRule::Day(m_store.EndDateTime());
+    auto kept = std::lower_bound(m_newestDescriptions.begin(), m_newestDescriptions.end(), nr,
+                                 [](const auto &k, std::int32_t n) { return k.first < n; });
+    const bool wasKept = kept != m_newestDescriptions.end() && kept->first == nr;
     if (s.day && (!m_newestDay || *s.day >= *m_newestDay)) {
-        if (m_newestDay != s.day)
+        if (m_newestDay != s.day) {
             m_newestDescriptions.clear(); // all of older days
+            kept = m_newestDescriptions.end();
+        }
         m_newestDay = s.day;
-        m_newestDescriptions[nr] = std::move(description);
-    } else {
-        m_newestDescriptions.erase(nr);
+        if (kept != m_newestDescriptions.end() && kept->first == nr)
+            kept->second = std::move(description);
+        else
+            m_newestDescriptions.emplace(kept, nr, std::move(description));
+    } else if (wasKept) {
+        m_newestDescriptions.erase(kept);
     }
     try {
         s.seconds = m_store.ElapsedSeconds();
@@ -57,8 +67,10 @@ void TodayTotalCache::ForgetAll()
 // The kept description, or the one read from the store into read.
 const std::string &TodayTotalCache::DescriptionOf(std::int32_t nr, std::string &read)
 {
-    const auto kept = m_newestDescriptions.find(nr);
-    if (kept != m_newestDescriptions.end())
+    const auto kept =
+        std::lower_bound(m_newestDescriptions.begin(), m_newestDescriptions.end(), nr,
+                         [](const auto &k, std::int32_t n) { return k.first < n; });
+    if (kept != m_newestDescriptions.end() && kept->first == nr)
         return kept->second;
     m_store.RecordNr(nr);
     read = m_store.Description();

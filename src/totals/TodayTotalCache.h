@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 class clsActionsDbase;
@@ -56,9 +56,11 @@ private:
 
     clsActionsDbase &m_store;
     std::vector<Summary> m_summaries; // by record number
-    // The descriptions of the records that ended on the newest day, by record number.
+    // The descriptions of the records that ended on the newest day, in record
+    // order: records are noted in that order nearly always, so keeping one is
+    // an append.
     std::optional<CalendarDay> m_newestDay;
-    std::unordered_map<std::int32_t, std::string> m_newestDescriptions;
+    std::vector<std::pair<std::int32_t, std::string>> m_newestDescriptions;
     Signal<>::Connection m_change;
     Signal<>::Connection m_opened;
 };
