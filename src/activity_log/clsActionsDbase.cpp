@@ -250,7 +250,14 @@ void clsActionsDbase::EncryptAll()
 std::string clsActionsDbase::Description() const
 {
     const auto &field = m->record.Description;
+    // Most of a field is padding: eight spaces at a time first.
+    constexpr std::uint64_t kEightSpaces = 0x2020202020202020;
     std::size_t end = field.size();
+    for (std::uint64_t word = kEightSpaces; end >= 8; end -= 8) {
+        std::memcpy(&word, field.data() + end - 8, 8);
+        if (word != kEightSpaces)
+            break;
+    }
     while (end > 0 && field[end - 1] == ' ')
         --end;
     std::array<char, ActionRecord::kDescriptionSize> text;
