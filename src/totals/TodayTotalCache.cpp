@@ -9,6 +9,21 @@
 
 namespace zk {
 
+namespace {
+
+// False for a damaged record, which has no duration to add.
+bool SecondsOf(const clsActionsDbase &store, std::int32_t &seconds)
+{
+    try {
+        seconds = store.ElapsedSeconds();
+        return true;
+    } catch (const OverflowError &) {
+        return false;
+    }
+}
+
+} // namespace
+
 TodayTotalCache::TodayTotalCache(clsActionsDbase &store)
     : m_store(store)
 {
@@ -45,14 +60,11 @@ void TodayTotalCache::Note(std::int32_t nr, std::string description)
             kept->second = std::move(description);
         else
             m_newestDescriptions.emplace(kept, nr, std::move(description));
-    } else if (wasKept) {
-        m_newestDescriptions.erase(kept);
-    }
-    try {
-        s.seconds = m_store.ElapsedSeconds();
-        s.hasSeconds = true;
-    } catch (const OverflowError &) {
-        s.hasSeconds = false; // a damaged record has no duration to add
+        s.hasSeconds = SecondsOf(m_store, s.seconds);
+    } else {
+        if (wasKept)
+            m_newestDescriptions.erase(kept);
+        s.hasSeconds = false;
     }
     s.known = true;
 }
@@ -64,17 +76,12 @@ void TodayTotalCache::ForgetAll()
     m_newestDescriptions.clear();
 }
 
-// The kept description, or the one read from the store into read.
-const std::string &TodayTotalCache::DescriptionOf(std::int32_t nr, std::string &read)
+const std::string *TodayTotalCache::Kept(std::int32_t nr) const
 {
     const auto kept =
         std::lower_bound(m_newestDescriptions.begin(), m_newestDescriptions.end(), nr,
                          [](const auto &k, std::int32_t n) { return k.first < n; });
-    if (kept != m_newestDescriptions.end() && kept->first == nr)
-        return kept->second;
-    m_store.RecordNr(nr);
-    read = m_store.Description();
-    return read;
+    return kept != m_newestDescriptions.end() && kept->first == nr ? &kept->second : nullptr;
 }
 
 std::int32_t TodayTotalCache::GetTodayTimeFromUser(const std::string &username)
@@ -92,10 +99,19 @@ std::int32_t TodayTotalCache::GetTodayTimeFromUser(const std::string &username)
             Note(i, m_store.Description());
         }
         const Summary &s = m_summaries[static_cast<std::size_t>(i)];
-        if (!today || s.day != today || !s.hasSeconds ||
-            !CountingRule::CountsFor(DescriptionOf(i, read), username))
+        if (!today || s.day != today)
             continue;
-        total = CheckedAdd(total, s.seconds);
+        bool hasSeconds = s.hasSeconds;
+        std::int32_t seconds = s.seconds;
+        const std::string *description = Kept(i);
+        if (description == nullptr) { // an older day's record, today after the clock went back
+            m_store.RecordNr(i);
+            read = m_store.Description();
+            description = &read;
+            hasSeconds = SecondsOf(m_store, seconds);
+        }
+        if (hasSeconds && CountingRule::CountsFor(*description, username))
+            total = CheckedAdd(total, seconds);
     }
     cursor.Restore();
     return total;

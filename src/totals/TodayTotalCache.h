@@ -17,9 +17,10 @@ namespace zk {
 // CountingRule, for the two-hour alarm, the tooltip and the log list. What
 // the count needs of each record is kept and forgotten at every Change of the
 // record (all of it when the store opens another file), so that a count reads
-// only the records that changed since the last one. Descriptions are kept only
-// for the records of the newest day seen, the only day that is today unless the
-// clock went back; a count reads any other that it needs from the store.
+// only the records that changed since the last one. Descriptions and durations
+// are kept only for the records of the newest day seen, the only day that is
+// today unless the clock went back; a count reads any other that it needs from
+// the store.
 class TodayTotalCache
 {
 public:
@@ -52,7 +53,8 @@ private:
     };
 
     void Forget(std::int32_t nr);
-    const std::string &DescriptionOf(std::int32_t nr, std::string &read);
+    // The kept description of record nr; nothing for a record of an older day.
+    const std::string *Kept(std::int32_t nr) const;
 
     clsActionsDbase &m_store;
     std::vector<Summary> m_summaries; // by record number
