@@ -9,7 +9,6 @@
 #include "time/clsTimePoint.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -245,26 +244,7 @@ void clsActionsDbase::EncryptAll()
     }
 }
 
-// DecryptText of the field without its trailing spaces, without code 0, in one
-// pass: every reader of the log asks this of every record.
-std::string clsActionsDbase::Description() const
-{
-    const auto &field = m->record.Description;
-    // Most of a field is padding: eight spaces at a time first.
-    constexpr std::uint64_t kEightSpaces = 0x2020202020202020;
-    std::size_t end = field.size();
-    for (std::uint64_t word = kEightSpaces; end >= 8; end -= 8) {
-        std::memcpy(&word, field.data() + end - 8, 8);
-        if (word != kEightSpaces)
-            break;
-    }
-    while (end > 0 && field[end - 1] == ' ')
-        --end;
-    std::array<char, ActionRecord::kDescriptionSize> text;
-    for (std::size_t i = 0; i < end; ++i)
-        text[i] = DecryptChar(static_cast<unsigned char>(field[i]));
-    return std::string(text.data(), std::remove(text.data(), text.data() + end, '\0'));
-}
+std::string clsActionsDbase::Description() const { return m->record.PlainDescription(); }
 
 void clsActionsDbase::Description(const std::string &text)
 {
