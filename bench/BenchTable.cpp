@@ -27,22 +27,29 @@ struct Figure
     const char *unit;
     Bound bound;
     double target;
+    // A figure that reads the whole log, also shown as a multiple of one read of it into a buffer.
+    bool readsTheLog = false;
 };
+
+// What reading the log can cost at the least; the first row, and the measure of the read figures.
+constexpr const char *kWholeRead = "ReadWholeLogIntoBuffer";
 
 // The times are per operation; the idle figures come from one minute at rest.
 const Figure kFigures[] = {
-    {"Log read, 32,767 records", "OpenAndReadEveryRecord", "real_time", "ms", Bound::Below, 20},
+    {"One read of the whole log into a buffer", kWholeRead, "real_time", "ms", Bound::None, 0},
+    {"Log read, 32,767 records", "OpenAndReadEveryRecord", "real_time", "ms", Bound::Below, 5,
+     true},
     {"One append", "AppendOneRecord", "real_time", "µs", Bound::None, 0},
     {"Minute tick, on disk (fdatasync)", "SyncedMinuteTick", "real_time", "ms", Bound::Below, 10},
     {"Log list rebuild (FillList), 32,767 rows", "BM_FillListAllPassing", "real_time", "ms",
-     Bound::Below, 40},
+     Bound::Below, 10, true},
     {"One Change of the running record", "BM_ChangeOfTheRunningRecord", "real_time", "µs",
      Bound::Below, 100},
     {"Daily total of a user", "BM_GetTodayTimeFromUser", "real_time", "ms", Bound::Below, 2},
     {"Start-up to the hidden window, 32,767 records", "BM_StartupOnFullLog", "real_time", "ms",
-     Bound::Below, 300},
+     Bound::Below, 100, true},
     {"Resident memory of the idle program", "BM_IdleProgramResidentMemory", "VmRSS_MiB", "MiB",
-     Bound::Below, 60},
+     Bound::AtMost, 35},
     {"Idle CPU while a stretch runs", "BM_IdleWhileAStretchRuns", "cpu_percent", "%",
      Bound::Below, 0.1},
     {"Wake-ups per minute from our timers", "BM_IdleWhileAStretchRuns", "our_wakeups_per_min",
@@ -50,11 +57,11 @@ const Figure kFigures[] = {
     {"Voluntary context switches per minute, idle", "BM_IdleWhileAStretchRuns",
      "voluntary_switches_per_min", "/min", Bound::None, 0},
     {"Report `totals`, process time, 32,767 records", "BM_TotalsProcess", "real_time", "ms",
-     Bound::Below, 50},
+     Bound::Below, 30, true},
     {"Report `chart`, process time, 32,767 records", "BM_ChartProcess", "real_time", "ms",
-     Bound::Below, 300},
+     Bound::Below, 300, true},
     {"Week overview read and drawn, 32,767 records", "BM_WeekOverviewOnFullLog", "real_time",
-     "ms", Bound::Below, 50},
+     "ms", Bound::Below, 20, true},
     {"Week overview step, 32,767 records and two full archives",
      "BM_WeekStepOverFullLogWithArchives", "real_time", "ms", Bound::Below, 20},
 };
@@ -143,7 +150,11 @@ int main(int argc, char **argv)
             return 2;
 
     bool allMet = true;
-    std::printf("| Figure | Measured | Target | Met |\n|---|---:|---:|:---:|\n");
+    std::optional<double> wholeRead;
+    for (const Figure &f : kFigures)
+        if (QString(f.benchmark) == kWholeRead)
+            wholeRead = Value(f, runs);
+    std::printf("| Figure | Measured | × whole read | Target | Met |\n|---|---:|---:|---:|:---:|\n");
     for (const Figure &f : kFigures) {
         const std::optional<double> v = Value(f, runs);
         QString measured = "not measured";
@@ -157,8 +168,11 @@ int main(int argc, char **argv)
         }
         if (!v || met == "**no**")
             allMet = false;
-        std::printf("| %s | %s | %s | %s |\n", f.what, qPrintable(measured),
-                    qPrintable(TargetText(f)), qPrintable(met));
+        QString times = "—";
+        if (v && f.readsTheLog && wholeRead && *wholeRead > 0)
+            times = Number(*v / *wholeRead);
+        std::printf("| %s | %s | %s | %s | %s |\n", f.what, qPrintable(measured),
+                    qPrintable(times), qPrintable(TargetText(f)), qPrintable(met));
     }
     return allMet ? 0 : 1;
 }

@@ -1,7 +1,8 @@
-// Reading a full log through the cursor, one append, the minute tick put on disk, and the
-// calendar's worst cases.
+// Reading a full log through the cursor (and the least it can cost: the whole file in one
+// read), one append, the minute tick put on disk, and the calendar's worst cases.
 #include "FullLog.h"
 
+#include "activity_log/StoreWalk.h"
 #include "activity_log/clsActionsDbase.h"
 #include "time/clsTimePoint.h"
 
@@ -9,11 +10,30 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
+
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
 std::string FullLog() { return zk::bench::FullLog(); }
+
+// The least that reading the log can cost: the whole file in one call.
+void ReadWholeLogIntoBuffer(benchmark::State &state)
+{
+    const std::string path = FullLog();
+    std::vector<char> buffer(std::filesystem::file_size(path));
+    for (auto _ : state) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+        ::close(fd);
+        if (n != static_cast<ssize_t>(buffer.size()))
+            state.SkipWithError("the full log did not read in one call");
+        benchmark::DoNotOptimize(buffer.data());
+    }
+}
+BENCHMARK(ReadWholeLogIntoBuffer)->Unit(benchmark::kMillisecond);
 
 void OpenAndReadEveryRecord(benchmark::State &state)
 {
@@ -21,6 +41,7 @@ void OpenAndReadEveryRecord(benchmark::State &state)
     for (auto _ : state) {
         clsActionsDbase db;
         db.OpenFile(path);
+        StoreWalk walk(db);
         std::int64_t sum = 0;
         const std::int32_t n = db.RecordCount();
         for (std::int32_t i = 1; i <= n; ++i) {

@@ -1,5 +1,5 @@
 // The log list at the store's limit of 32767 records: a rebuild in which every
-// record passes (target under 40 ms), one change of the running record
+// record passes (target under 10 ms), one change of the running record
 // (under 100 microseconds) and the daily total (under 2 ms).
 
 #include "activity_log/clsActionsDbase.h"

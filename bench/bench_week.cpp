@@ -1,8 +1,8 @@
 // The week overview over a full log: read after a change of the log (32767
 // records read through the program's own store, counted and one week drawn,
-// target under 50 ms), and
-// stepped a week at a time over the log with two full archives beside it
-// (target under 20 ms: the counts are kept, a step only takes another week out).
+// target under 20 ms), and stepped a week at a time over the log with two full
+// archives beside it (target under 20 ms: the counts are kept, a step only takes
+// another week out).
 #include "FullLog.h"
 #include "OffscreenMain.h"
 

@@ -1,10 +1,13 @@
 // actions.dat as the tray program meets it at start-up: any bytes at all,
-// opened for writing, every record read through every accessor, then one new
-// stretch appended and closed. Nothing may crash or throw anything but our own
-// errors, and the file may change only where the new record went.
+// opened for writing, every record read through every accessor in one walk,
+// then one new stretch appended and closed. When the first byte is even,
+// another program cuts the file short half-way through the walk. Nothing may
+// crash or throw anything but our own errors, and the file may change only
+// where the new record went.
 
 #include "ScratchFolder.h"
 
+#include "activity_log/StoreWalk.h"
 #include "activity_log/clsActionsDbase.h"
 #include "time/OverflowError.h"
 
@@ -13,6 +16,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -65,7 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static zk::fuzz::ScratchFolder folder("actions");
     const std::string path = folder.File("actions.dat");
     zk::fuzz::WriteBytes(path, data, size);
-    const std::string before(reinterpret_cast<const char *>(data), size);
+    std::string before(reinterpret_cast<const char *>(data), size);
+    const bool cut = size > 0 && data[0] % 2 == 0;
+    const std::size_t kept = cut ? (std::size_t{data[0]} * 149) % (size + 1) : size;
 
     std::int32_t appended = 0;
     std::string damagedCopy;
@@ -73,10 +80,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         clsActionsDbase db;
         db.OpenFile(path);
         const std::int32_t count = db.RecordCount();
-        for (std::int32_t i = 1; i <= std::min(count + 1, 32767); ++i) {
-            db.RecordNr(i);
-            ReadEverything(db);
+        {
+            StoreWalk walk(db);
+            for (std::int32_t i = 1; i <= std::min(count + 1, 32767); ++i) {
+                if (cut && i == count / 2 + 1 && ::truncate(path.c_str(), off_t(kept)) != 0)
+                    zk::fuzz::Fail("the log cannot be cut short");
+                db.RecordNr(i);
+                ReadEverything(db);
+            }
+            walk.Restore();
         }
+        before.resize(kept);
         db.RecordNr(1);
         appended = AppendStretch(db);
         if (appended > 0) {

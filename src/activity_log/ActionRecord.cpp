@@ -1,6 +1,9 @@
 #include "activity_log/ActionRecord.h"
 
+#include "activity_log/Module4.h"
+
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -23,6 +26,27 @@ std::int32_t GetInt32(const ActionRecord::Bytes &b, std::size_t offset)
 constexpr std::size_t kDescriptionOffset = 48;
 
 } // namespace
+
+// DecryptText of the field without its trailing spaces, without code 0, in one
+// pass: every reader of the log asks this of every record.
+std::string ActionRecord::PlainDescription() const
+{
+    const auto &field = Description;
+    // Most of a field is padding: eight spaces at a time first.
+    constexpr std::uint64_t kEightSpaces = 0x2020202020202020;
+    std::size_t end = field.size();
+    for (std::uint64_t word = kEightSpaces; end >= 8; end -= 8) {
+        std::memcpy(&word, field.data() + end - 8, 8);
+        if (word != kEightSpaces)
+            break;
+    }
+    while (end > 0 && field[end - 1] == ' ')
+        --end;
+    std::array<char, ActionRecord::kDescriptionSize> text;
+    for (std::size_t i = 0; i < end; ++i)
+        text[i] = DecryptChar(static_cast<unsigned char>(field[i]));
+    return std::string(text.data(), std::remove(text.data(), text.data() + end, '\0'));
+}
 
 ActionRecord::Bytes ActionRecord::ToBytes() const
 {

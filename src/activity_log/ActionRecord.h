@@ -28,6 +28,10 @@ struct ActionRecord
 
     ActionRecord() { Description.fill(' '); }
 
+    // The text of the Description field: unscrambled, without the padding and
+    // without any character of code 0.
+    std::string PlainDescription() const;
+
     using Bytes = std::array<unsigned char, kSize>;
     Bytes ToBytes() const;
     static ActionRecord FromBytes(const Bytes &bytes);

@@ -30,6 +30,6 @@ std::string DecryptText(const std::string &text)
     std::string out;
     out.reserve(text.size());
     for (const unsigned char c : text)
-        out.push_back(static_cast<char>((c & 63) * 4 + c / 64));
+        out.push_back(DecryptChar(c));
     return out;
 }

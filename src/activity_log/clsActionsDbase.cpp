@@ -2,6 +2,7 @@
 
 #include "activity_log/DamagedLogCopy.h"
 #include "activity_log/Module4.h"
+#include "activity_log/RecordWindow.h"
 #include "platform/Clock.h"
 #include "time/Module1.h"
 #include "time/OverflowError.h"
@@ -57,6 +58,8 @@ struct clsActionsDbase::Impl
     int fd = -1;
     bool readOnly = false;
     ActionRecord record = Blank();
+    RecordWindow window;
+    int walks = 0;
     bool recordChanged = false;
     std::int16_t recordNr = 0;
     bool wholeChecked = false; // the length was looked at before the first write
@@ -85,25 +88,19 @@ struct clsActionsDbase::Impl
         return st.st_size;
     }
 
-    // Straight from the file. A record past the end reads blank; one cut short
-    // by the end of a damaged file reads its missing bytes as zeros.
-    ActionRecord Read(std::int16_t nr) const
+    // From the file, or during a walk from the block of records read with it.
+    // A record past the end reads blank; one cut short by the end of a damaged
+    // file reads its missing bytes as zeros.
+    ActionRecord Read(std::int16_t nr)
     {
-        const std::int64_t offset = (std::int64_t{nr} - 1) * kRecordLength;
+        if (walks == 0)
+            window.Drop();
         ActionRecord::Bytes raw{};
-        std::size_t done = 0;
-        while (done < raw.size()) {
-            const ssize_t n = ::pread(fd, raw.data() + done, raw.size() - done,
-                                      static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                throw zk::FileError(Kind::Read, fileName, errno, nr);
-            if (n == 0)
-                break;
-            done += static_cast<std::size_t>(n);
-        }
-        return done == 0 ? Blank() : ActionRecord::FromBytes(raw);
+        const std::int64_t got =
+            window.Read(fd, nr, walks > 0 ? RecordWindow::kRecordsPerRead : 1, raw);
+        if (got < 0)
+            throw zk::FileError(Kind::Read, fileName, errno, nr);
+        return got == 0 ? Blank() : ActionRecord::FromBytes(raw);
     }
 
     void Write(std::int16_t nr, const ActionRecord &r)
@@ -191,6 +188,7 @@ void clsActionsDbase::CloseFile()
     Flush();
     ::close(m->fd);
     m->fd = -1;
+    m->window.Drop();
     m->fileName.clear();
 }
 
@@ -210,6 +208,14 @@ std::int32_t clsActionsDbase::RecordCount() const
 
 std::int32_t clsActionsDbase::RecordNr() const { return m->recordNr; }
 
+void clsActionsDbase::BeginWalk() { ++m->walks; }
+
+void clsActionsDbase::EndWalk()
+{
+    if (m->walks > 0 && --m->walks == 0)
+        m->window.Drop();
+}
+
 void clsActionsDbase::RecordNr(std::int32_t vNewValue)
 {
     if (RecordChanged())
@@ -228,6 +234,7 @@ void clsActionsDbase::Flush()
     m->RequireOpen();
     if (m->recordNr <= 0)
         throw zk::FileError(Kind::BadRecordNumber, m->fileName, 0, m->recordNr);
+    m->window.Drop(); // it may hold the record as it was
     m->Write(m->recordNr, m->record);
     m->recordChanged = false;
 }
@@ -244,11 +251,7 @@ void clsActionsDbase::EncryptAll()
     }
 }
 
-std::string clsActionsDbase::Description() const
-{
-    const std::string raw(m->record.Description.begin(), m->record.Description.end());
-    return WithoutNul(DecryptText(TrimTrailingSpaces(raw)));
-}
+std::string clsActionsDbase::Description() const { return m->record.PlainDescription(); }
 
 void clsActionsDbase::Description(const std::string &text)
 {

@@ -16,8 +16,9 @@ class clsTimePoint;
 // written when the cursor moves, on Flush and on CloseFile. Every field set
 // sends Change, and a listener may move the cursor away and back from inside it.
 // Nothing else is kept: RecordCount asks the file for its length and every
-// RecordNr set reads the record from the file, so what another program appends
-// or rewrites while the log is open here is seen at once.
+// RecordNr set reads the record from the file (during a walk, from the block
+// read with it), so what another program appends or rewrites while the log is
+// open here is seen at the next read.
 //
 // A record written is on disk (fdatasync) before the write returns. Before the
 // first write into a log whose length is not a whole number of records, the
@@ -44,6 +45,13 @@ public:
     void RecordNr(std::int32_t vNewValue);
     void Flush();
     void EncryptAll();
+
+    // Between BeginWalk and its EndWalk (StoreWalk pairs them), cursor moves
+    // read records a block at a time: a walk over the whole log costs a read
+    // per block rather than per record. What another program writes is seen by
+    // the next walk; the store's own writes are seen at once. Walks may nest.
+    void BeginWalk();
+    void EndWalk();
 
     std::string Description() const;
     void Description(const std::string &text);

@@ -17,33 +17,28 @@ void LogListModel::BeginRebuild()
     beginResetModel();
     m_rows.clear();
     std::fill(m_recordToRow.begin(), m_recordToRow.end(), -1);
+    m_shownDurations.clear();
+    Forget();
 }
 
-void LogListModel::AppendDuringRebuild(std::int32_t recordNr, Texts texts)
+void LogListModel::AppendDuringRebuild(std::int32_t recordNr, std::uint8_t wording)
 {
     if (RowOf(recordNr) >= 0)
         return;
-    Row row;
-    row.key = recordNr;
-    row.tag = recordNr;
-    Store(row, std::move(texts));
-    m_rows.push_back(std::move(row));
+    m_rows.push_back({.key = recordNr, .tag = recordNr, .colour = kPaletteText, .wording = wording});
     Index(recordNr, static_cast<int>(m_rows.size()) - 1);
 }
 
 void LogListModel::EndRebuild() { endResetModel(); }
 
-int LogListModel::AddRow(std::int32_t recordNr)
+int LogListModel::AddRow(std::int32_t recordNr, std::uint8_t wording)
 {
     const int existing = RowOf(recordNr);
     if (existing >= 0)
         return existing;
     const int position = static_cast<int>(m_rows.size());
     beginInsertRows(QModelIndex(), position, position);
-    Row row;
-    row.key = recordNr;
-    row.tag = recordNr;
-    m_rows.push_back(std::move(row));
+    m_rows.push_back({.key = recordNr, .tag = recordNr, .colour = kPaletteText, .wording = wording});
     Index(recordNr, position);
     endInsertRows();
     return position;
@@ -66,19 +61,44 @@ void LogListModel::Index(std::int32_t recordNr, int row)
     m_recordToRow[nr] = row;
 }
 
-void LogListModel::Store(Row &row, Texts texts)
+void LogListModel::Forget() { m_madeRow = -1; }
+
+const LogListModel::Texts &LogListModel::TextsOfRow(int row) const
 {
-    row.texts[0] = std::move(texts.description);
-    row.texts[1] = std::move(texts.day);
-    row.texts[2] = std::move(texts.startTime);
-    row.texts[3] = std::move(texts.endTime);
-    if (texts.duration)
-        row.texts[4] = std::move(*texts.duration);
+    if (m_madeRow != row) {
+        const Row &r = m_rows.at(static_cast<std::size_t>(row));
+        m_made = m_textsOf ? m_textsOf(r.tag, r.wording) : Texts{};
+        m_madeRow = row;
+    }
+    return m_made;
 }
 
-void LogListModel::SetTexts(int row, Texts texts)
+std::string LogListModel::Text(int row, int column) const
 {
-    Store(m_rows.at(static_cast<std::size_t>(row)), std::move(texts));
+    if (column == kColumns - 1) {
+        const auto shown = m_shownDurations.find(row);
+        if (shown != m_shownDurations.end())
+            return shown->second;
+    }
+    const Texts &t = TextsOfRow(row);
+    const std::string *texts[kColumns] = {&t.description, &t.day, &t.startTime, &t.endTime,
+                                          &t.duration};
+    return *texts[column];
+}
+
+void LogListModel::Rewrite(int row, std::optional<std::uint8_t> wording)
+{
+    Row &r = m_rows.at(static_cast<std::size_t>(row));
+    if (wording) {
+        r.wording = *wording;
+        Forget();
+        m_shownDurations[row] = TextsOfRow(row).duration;
+    } else if (!m_shownDurations.contains(row)) {
+        // A row not written since the rebuild: what the view was last given, made
+        // before the record changed when it is at hand.
+        m_shownDurations[row] = TextsOfRow(row).duration;
+    }
+    Forget();
     emit dataChanged(index(row, 0), index(row, kColumns - 1),
                      {Qt::DisplayRole, Qt::EditRole});
 }
@@ -86,6 +106,7 @@ void LogListModel::SetTexts(int row, Texts texts)
 void LogListModel::SetTag(int row, std::int32_t tag)
 {
     m_rows.at(static_cast<std::size_t>(row)).tag = tag;
+    Forget();
 }
 
 void LogListModel::SetColour(int row, std::uint32_t colour)
@@ -121,7 +142,7 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return zk::ToQt(row.texts[static_cast<std::size_t>(index.column())]);
+        return zk::ToQt(Text(index.row(), index.column()));
     case Qt::ForegroundRole:
         if (row.colour == kPaletteText)
             return {};

@@ -1,6 +1,7 @@
 #include "log_view/UCWatchActionsDbase.h"
 
 #include "activity_log/StoreCursorGuard.h"
+#include "activity_log/StoreWalk.h"
 #include "activity_log/clsActionsDbase.h"
 #include "failure/FailureReporter.h"
 #include "localisation/Module2.h"
@@ -43,14 +44,26 @@ private:
     int m_column;
 };
 
+// The words of a duration, kept per row as the language it was written in.
+enum Wording : std::uint8_t { kNoWords, kDutch, kEnglish };
+
 // Nothing for a language without duration words: the cell keeps what it shows.
-std::optional<std::string> DurationText(const clsActionsDbase &store)
+std::optional<std::uint8_t> WordingNow()
+{
+    const std::string &language = gLanguageChange().GetLanguage();
+    if (language == "NL")
+        return kDutch;
+    if (language == "ENG")
+        return kEnglish;
+    return std::nullopt;
+}
+
+std::string DurationText(const clsActionsDbase &store, std::uint8_t wording)
 {
     if (!store.ValidStartAndValidEndTime())
         return TranslateText("N/A");
-    const std::string &language = gLanguageChange().GetLanguage();
-    if (language != "NL" && language != "ENG")
-        return std::nullopt;
+    if (wording == kNoWords)
+        return {};
     std::int32_t seconds = 0;
     try {
         seconds = store.ElapsedSeconds();
@@ -59,20 +72,20 @@ std::optional<std::string> DurationText(const clsActionsDbase &store)
         // damaged, and the list shows it without one rather than stop.
         return TranslateText("N/A");
     }
-    if (language == "NL")
+    if (wording == kDutch)
         return GetDurationAsShortString(seconds, "minuten", "uur");
     return GetDurationAsShortString(seconds, "minutes", "h");
 }
 
-// The texts of the record at the cursor, whose description has been read already.
-LogListModel::Texts RowTexts(const clsActionsDbase &store, std::string description)
+// The texts of the record at the cursor.
+LogListModel::Texts RowTexts(const clsActionsDbase &store, std::uint8_t wording)
 {
     LogListModel::Texts texts;
-    texts.description = std::move(description);
+    texts.description = store.Description();
     texts.day = store.StartDateAndEndDateAsString();
     texts.startTime = store.StartTimeAsString();
     texts.endTime = store.EndTimeAsString();
-    texts.duration = DurationText(store);
+    texts.duration = DurationText(store, wording);
     return texts;
 }
 
@@ -81,6 +94,7 @@ LogListModel::Texts RowTexts(const clsActionsDbase &store, std::string descripti
 UCWatchActionsDbase::UCWatchActionsDbase(FailureReporter &failures, QWidget *parent)
     : QWidget(parent)
     , m_failures(failures)
+    , m_reader(std::make_unique<clsActionsDbase>())
     , ListView1(new QTreeView(this))
     , m_model(new LogListModel(this))
 {
@@ -98,6 +112,22 @@ UCWatchActionsDbase::UCWatchActionsDbase(FailureReporter &failures, QWidget *par
     for (int c = 0; c < LogListModel::kColumns; ++c)
         ListView1->setColumnWidth(c, kColumnWidths[static_cast<std::size_t>(c)]);
 
+    m_model->SetTextsOf([this](std::int32_t nr, std::uint8_t wording) -> LogListModel::Texts {
+        if (actionsdbase == nullptr)
+            return {};
+        // Asked while the view paints, where nothing may be thrown: a record that
+        // cannot be read shows no texts until it is asked for again.
+        try {
+            if (nr == actionsdbase->RecordNr())
+                return RowTexts(*actionsdbase, wording);
+            if (!m_reader->IsOpen())
+                m_reader->OpenReadOnly(actionsdbase->FileName());
+            m_reader->RecordNr(nr);
+            return RowTexts(*m_reader, wording);
+        } catch (const std::exception &) {
+            return {};
+        }
+    });
     m_model->SetEditHandler([this](std::int32_t tag, const std::string &text) {
         // The edit arrives from the view's event handling, where an exception
         // must not travel.
@@ -168,17 +198,19 @@ void UCWatchActionsDbase::FillList(clsActionsDbase &store)
     {
         Rebuild rebuild(*m_model);
         Attach(store);
-        StoreCursorGuard cursor(store);
+        StoreWalk cursor(store);
+        m_reader->CloseFile(); // the store may have opened another file
         const std::int16_t n = zk::CheckedToInt16(store.RecordCount());
         m_model->Reserve(n);
         m_todayTotal->ForgetAll();
+        const std::uint8_t wording = WordingNow().value_or(kNoWords);
         for (std::int32_t i = 1; i <= n; ++i) {
             store.RecordNr(i);
             // The cursor has just read record i and nothing changed it, so
             // the filter test needs no cursor moves of its own here.
             std::string description = store.Description();
             if (DescriptionPassesFilter(description, m_filter))
-                m_model->AppendDuringRebuild(i, RowTexts(store, description));
+                m_model->AppendDuringRebuild(i, wording);
             m_todayTotal->Note(i, std::move(description));
         }
         cursor.Restore();
@@ -197,7 +229,7 @@ void UCWatchActionsDbase::actionsdbase_Change()
     while (store.RecordNr() > m_knownRecordCount) {
         const std::int32_t m = m_knownRecordCount + 1;
         if (PassesFilter(m))
-            m_model->AddRow(m);
+            m_model->AddRow(m, WordingNow().value_or(kNoWords));
         ++m_knownRecordCount;
     }
     try {
@@ -205,18 +237,13 @@ void UCWatchActionsDbase::actionsdbase_Change()
         const int row = m_model->RowOf(nr);
         if (row < 0)
             return;
-        WriteRowTexts(row);
         m_model->SetTag(row, nr);
+        m_model->Rewrite(row, WordingNow());
         m_model->SetColour(row, PassesFilter(nr) ? LogListModel::kPaletteText : LogListModel::kRed);
         ListView1->scrollTo(m_model->index(row, 0));
     } catch (const std::exception &) {
         // The row stays as it was; the record itself is the store's business.
     }
-}
-
-void UCWatchActionsDbase::WriteRowTexts(int row)
-{
-    m_model->SetTexts(row, RowTexts(*actionsdbase, actionsdbase->Description()));
 }
 
 void UCWatchActionsDbase::ListView1_AfterLabelEdit(std::int32_t tag, const std::string &newString)

@@ -20,7 +20,10 @@ class TodayTotalCache;
 
 // The log list: one row per record of the attached store that passed the
 // filter at the last rebuild or was added since (while passing), with the
-// description, the day, the start and end time and the duration. It follows
+// description, the day, the start and end time and the duration. A row's
+// texts are made from its record when the list shows it, read beside the
+// store's cursor through a reader of the same file (the buffered record from
+// the store itself), so the cursor never moves for a paint. It follows
 // every Change of the store: new records get their row, the buffered record's
 // row is rewritten and turns red when it no longer passes the filter (it stays
 // until the next rebuild). The description is editable in place; a confirmed
@@ -94,12 +97,13 @@ protected:
 private:
     void FillList(clsActionsDbase &store);
     bool PassesFilter(std::int32_t n);
-    void WriteRowTexts(int row);
     void UpdateResourcesUCWatchActionsDbase();
     void Attach(clsActionsDbase &store);
 
     FailureReporter &m_failures;
     clsActionsDbase *actionsdbase = nullptr;
+    // The same file opened for reading, for the texts of rows other than the cursor's.
+    std::unique_ptr<clsActionsDbase> m_reader;
     std::unique_ptr<zk::TodayTotalCache> m_todayTotal;
     std::string m_filter;
     std::int32_t m_knownRecordCount = 0;

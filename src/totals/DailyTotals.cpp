@@ -3,6 +3,7 @@
 #include "totals/CountingRule.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace zk {
 
@@ -40,9 +41,12 @@ void DailyTotals::Add(const LogEntry &r)
         ++m_overflowed;
         return;
     }
-    auto it = (m_rows.empty() || m_rows.back().day < *day)
-                  ? m_rows.end()
-                  : std::lower_bound(m_rows.begin(), m_rows.end(), *day, DayBefore);
+    // Nearly always the last row's day or a later one.
+    auto it = m_rows.end();
+    if (!m_rows.empty() && m_rows.back().day == *day)
+        it = std::prev(m_rows.end());
+    else if (!m_rows.empty() && *day < m_rows.back().day)
+        it = std::lower_bound(m_rows.begin(), m_rows.end(), *day, DayBefore);
     if (it == m_rows.end() || it->day != *day) {
         Row row;
         row.day = *day;

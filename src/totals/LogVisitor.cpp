@@ -1,7 +1,7 @@
 #include "totals/LogVisitor.h"
 
 #include "activity_log/LogArchive.h"
-#include "activity_log/StoreCursorGuard.h"
+#include "activity_log/StoreWalk.h"
 #include "activity_log/clsActionsDbase.h"
 #include "time/OverflowError.h"
 
@@ -30,7 +30,7 @@ std::int64_t LogVisitor::Store(clsActionsDbase &db, const Visit &visit)
 {
     // A record only buffered so far (the running stretch) counts too.
     db.Flush();
-    StoreCursorGuard cursor(db);
+    StoreWalk cursor(db);
     const std::int32_t count = db.RecordCount();
     const std::int32_t reachable = std::min(count, kMaxRecordNr);
     LogEntry r;

@@ -1,11 +1,28 @@
 #include "totals/TodayTotalCache.h"
 
-#include "activity_log/StoreCursorGuard.h"
+#include "activity_log/StoreWalk.h"
 #include "activity_log/clsActionsDbase.h"
 #include "time/OverflowError.h"
 #include "totals/CountingRule.h"
 
+#include <algorithm>
+
 namespace zk {
+
+namespace {
+
+// False for a damaged record, which has no duration to add.
+bool SecondsOf(const clsActionsDbase &store, std::int32_t &seconds)
+{
+    try {
+        seconds = store.ElapsedSeconds();
+        return true;
+    } catch (const OverflowError &) {
+        return false;
+    }
+}
+
+} // namespace
 
 TodayTotalCache::TodayTotalCache(clsActionsDbase &store)
     : m_store(store)
@@ -30,34 +47,71 @@ void TodayTotalCache::Note(std::int32_t nr, std::string description)
         m_summaries.resize(at + 1);
     Summary &s = m_summaries[at];
     s.day = CountingRule::Day(m_store.EndDateTime());
-    s.description = std::move(description);
-    try {
-        s.seconds = m_store.ElapsedSeconds();
-        s.hasSeconds = true;
-    } catch (const OverflowError &) {
-        s.hasSeconds = false; // a damaged record has no duration to add
+    auto kept = std::lower_bound(m_newestDescriptions.begin(), m_newestDescriptions.end(), nr,
+                                 [](const auto &k, std::int32_t n) { return k.first < n; });
+    const bool wasKept = kept != m_newestDescriptions.end() && kept->first == nr;
+    if (s.day && (!m_newestDay || *s.day >= *m_newestDay)) {
+        if (m_newestDay != s.day) {
+            m_newestDescriptions.clear(); // all of older days
+            kept = m_newestDescriptions.end();
+        }
+        m_newestDay = s.day;
+        if (kept != m_newestDescriptions.end() && kept->first == nr)
+            kept->second = std::move(description);
+        else
+            m_newestDescriptions.emplace(kept, nr, std::move(description));
+        s.hasSeconds = SecondsOf(m_store, s.seconds);
+    } else {
+        if (wasKept)
+            m_newestDescriptions.erase(kept);
+        s.hasSeconds = false;
     }
     s.known = true;
 }
 
+void TodayTotalCache::ForgetAll()
+{
+    m_summaries.clear();
+    m_newestDay.reset();
+    m_newestDescriptions.clear();
+}
+
+const std::string *TodayTotalCache::Kept(std::int32_t nr) const
+{
+    const auto kept =
+        std::lower_bound(m_newestDescriptions.begin(), m_newestDescriptions.end(), nr,
+                         [](const auto &k, std::int32_t n) { return k.first < n; });
+    return kept != m_newestDescriptions.end() && kept->first == nr ? &kept->second : nullptr;
+}
+
 std::int32_t TodayTotalCache::GetTodayTimeFromUser(const std::string &username)
 {
-    StoreCursorGuard cursor(m_store);
+    StoreWalk cursor(m_store);
     std::int32_t total = 0;
     const std::int16_t n = CheckedToInt16(m_store.RecordCount());
     if (m_summaries.size() < static_cast<std::size_t>(n) + 1)
         m_summaries.resize(static_cast<std::size_t>(n) + 1);
     const std::optional<CalendarDay> today = CalendarDay::Of(CurrentClock().Now());
+    std::string read;
     for (std::int32_t i = 1; i <= n; ++i) {
         if (!m_summaries[static_cast<std::size_t>(i)].known) {
             m_store.RecordNr(i);
             Note(i, m_store.Description());
         }
         const Summary &s = m_summaries[static_cast<std::size_t>(i)];
-        if (!today || s.day != today || !s.hasSeconds ||
-            !CountingRule::CountsFor(s.description, username))
+        if (!today || s.day != today)
             continue;
-        total = CheckedAdd(total, s.seconds);
+        bool hasSeconds = s.hasSeconds;
+        std::int32_t seconds = s.seconds;
+        const std::string *description = Kept(i);
+        if (description == nullptr) { // an older day's record, today after the clock went back
+            m_store.RecordNr(i);
+            read = m_store.Description();
+            description = &read;
+            hasSeconds = SecondsOf(m_store, seconds);
+        }
+        if (hasSeconds && CountingRule::CountsFor(*description, username))
+            total = CheckedAdd(total, seconds);
     }
     cursor.Restore();
     return total;

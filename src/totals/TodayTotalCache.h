@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class clsActionsDbase;
@@ -16,7 +17,10 @@ namespace zk {
 // CountingRule, for the two-hour alarm, the tooltip and the log list. What
 // the count needs of each record is kept and forgotten at every Change of the
 // record (all of it when the store opens another file), so that a count reads
-// only the records that changed since the last one.
+// only the records that changed since the last one. Descriptions and durations
+// are kept only for the records of the newest day seen, the only day that is
+// today unless the clock went back; a count reads any other that it needs from
+// the store.
 class TodayTotalCache
 {
 public:
@@ -37,7 +41,7 @@ public:
     // whose description the caller has just read (the log list's rebuild).
     void Note(std::int32_t nr, std::string description);
     // Forgets every record, as when the file was rewritten behind the store's back.
-    void ForgetAll() { m_summaries.clear(); }
+    void ForgetAll();
 
 private:
     struct Summary
@@ -46,13 +50,19 @@ private:
         bool hasSeconds = false;
         std::optional<CalendarDay> day;
         std::int32_t seconds = 0;
-        std::string description;
     };
 
     void Forget(std::int32_t nr);
+    // The kept description of record nr; nothing for a record of an older day.
+    const std::string *Kept(std::int32_t nr) const;
 
     clsActionsDbase &m_store;
     std::vector<Summary> m_summaries; // by record number
+    // The descriptions of the records that ended on the newest day, in record
+    // order: records are noted in that order nearly always, so keeping one is
+    // an append.
+    std::optional<CalendarDay> m_newestDay;
+    std::vector<std::pair<std::int32_t, std::string>> m_newestDescriptions;
     Signal<>::Connection m_change;
     Signal<>::Connection m_opened;
 };

@@ -111,6 +111,7 @@ TEST_F(LogList, EveryFilterOverAMixedLogWithDamagedRecordsAndHeadersInBothLangua
         list.filter(filter);
         EXPECT_EQ(Shown(), tags) << "filter \"" << filter << "\"";
     }
+    EXPECT_EQ(Row(0)[0], "Jan werkt"); // made when shown, beside the cursor
     EXPECT_EQ(store.RecordNr(), 3);
     EXPECT_EQ(list.knownRecordCount(), 7);
     EXPECT_EQ(Model()->index(1, 0).data(LogListModel::KeyRole).toString(), "k2");

@@ -15,6 +15,9 @@ TEST_F(Totals, TodaysTotalFollowsChangesAndSetsTheCursorBack)
           {{1, 1, 1, 0, 0, 0}, {2026, 12, 6, 0, 0, 0}, "Jan oud"}});    // no duration
     zk::TodayTotalCache today(store);
     EXPECT_EQ(today.GetTodayTimeFromUser("Jan"), 9059);
+    clock.Set({2026, 12, 5, 12, 0, 0}); // a day back: yesterday's records count again
+    EXPECT_EQ(today.GetTodayTimeFromUser("Jan"), 3600);
+    clock.Set({2026, 12, 6, 12, 0, 0});
     store.RecordNr(3);
     store.EndDateTimeDay(6);
     store.RecordNr(5);
