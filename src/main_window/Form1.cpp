@@ -1,21 +1,17 @@
 #include "main_window/Form1.h"
 
-#include "about/frmAbout.h"
 #include "failure/FailureReporter.h"
 #include "localisation/Module2.h"
 #include "localisation/QtTranslate.h"
 #include "log_view/FilterSelection.h"
 #include "log_view/UCWatchActionsDbase.h"
 #include "log_view/UpdateComboFilter.h"
-#include "main_window/LimitsWindow.h"
 #include "platform/qt/FitOnScreen.h"
 #include "platform/qt/Latin1.h"
 #include "platform/TrayIcon.h"
 #include "tracking/UCMouseWatch.h"
 #include "tracking/clsForm1ActionState.h"
-#include "users/frmEditUsers.h"
 #include "users/frmStart.h"
-#include "week/frmWeek.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -48,6 +44,7 @@ Form1::Form1(Form1Services services, QWidget *parent)
                   *this, *this)
     , m_controls(*this, m_services.pointer, m_services.failures)
     , m_optionsMenu(m_controls, m_household, m_services.failures)
+    , m_sideWindows(m_household, m_services, *this)
     , m_timer1(MakeTimer(this, "Timer1", 60000, &Form1::Timer1_Tick))
     , m_timer2(MakeTimer(this, "Timer2", 100, &Form1::Timer2_Tick))
     , listenlanguage([this] { Guard("Changing the language", [this] { UpdateResourcesForm1(); }); })
@@ -275,43 +272,20 @@ void Form1::mnuExit_Click()
 
 void Form1::mnuEditUsers_Click()
 {
-    Guard("Editing the users", [this] {
-        if (!m_household.Gate().Open())
-            return;
-        frmEditUsers dialog(m_household.Users(), m_services.dialogs, m_services.failures, this);
-        dialog.exec();
-    });
+    m_sideWindows.EditUsers();
 }
 
 void Form1::mnuLimits_Click()
 {
-    Guard("Changing the limits", [this] {
-        if (!m_household.Gate().Open())
-            return;
-        LimitsWindow dialog(m_household.Users(), m_services.failures, this);
-        dialog.exec();
-    });
+    m_sideWindows.Limits();
 }
 
 void Form1::mnuWeekOverview_Click()
 {
-    Guard("Showing the week overview", [this] {
-        if (!m_frmWeek)
-            m_frmWeek = std::make_unique<frmWeek>(
-                m_household.Actions(), m_household.Users(),
-                [this](const std::string &operation, const std::function<void()> &body) {
-                    Guard(operation, body);
-                });
-        m_frmWeek->Open();
-    });
+    m_sideWindows.WeekOverview();
 }
 
 void Form1::mnuHelpAboutZitklok_Click()
 {
-    Guard("Showing the about window", [this] {
-        frmAbout dialog(m_services.registry, m_services.dialogs, m_services.startDetached, this);
-        dialog.SetIcon(windowIcon());
-        zk::FitOnScreen(dialog);
-        dialog.exec();
-    });
+    m_sideWindows.About();
 }

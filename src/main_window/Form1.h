@@ -6,6 +6,7 @@
 #include "main_window/Form1Services.h"
 #include "main_window/Household.h"
 #include "main_window/OptionsMenu.h"
+#include "main_window/SideWindows.h"
 #include "tracking/ActionStateView.h"
 #include "tracking/StretchView.h"
 
@@ -18,7 +19,6 @@
 
 class QTimer;
 class frmStart;
-class frmWeek;
 
 // The main window: it shows the household (user list, log store, options,
 // stretch controller) and hands the person's clicks, the timers' ticks and the
@@ -98,12 +98,12 @@ private:
     // After the household: the controls that show it go before it.
     Form1Controls m_controls;
     OptionsMenu m_optionsMenu;
+    SideWindows m_sideWindows;
     QTimer *m_timer1;
     QTimer *m_timer2;
     bool m_endingSession = false;
 
     std::unique_ptr<frmStart> m_frmStart;
-    std::unique_ptr<frmWeek> m_frmWeek;
     LanguageListener listenlanguage;
     zk::Signal<>::Connection m_usersChange;
     zk::Signal<>::Connection m_trayFirst;
