@@ -156,7 +156,7 @@ TEST_F(Stretches, OnlyASleepStopsTheStretchAndEveryRecordIsRealTime)
 }
 
 // A stretch into a log that is not whole records tells once, in the current language, where the
-// whole log was copied before the write.
+// whole log was copied before the write; a tail short of half a record is written over.
 TEST_F(Stretches, ADamagedLogIsToldOnceWhereItsCopyIs)
 {
     zk::test::WriteFileBytes(path, std::string(50, 'G'));
@@ -168,4 +168,5 @@ TEST_F(Stretches, ADamagedLogIsToldOnceWhereItsCopyIs)
               "Het einde van het logboek " + path + " was beschadigd. Een kopie van het hele "
               "logboek is bewaard als " + dir.File("actions-damaged-2026-12-06.dat") +
               "; Zitklok schrijft verder in het logboek.");
+    EXPECT_EQ(Log(), "9:00-9:00 Anna|9:00-9:00 Bert|");
 }
