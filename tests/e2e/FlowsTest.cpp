@@ -25,15 +25,10 @@ class Flows : public ::testing::Test
 {
 protected:
     // Clicks the first user's button (at 8, 16 in frmStart, which has no frame without a window
-    // manager); the start window closes and the log grows to `bytes`. Into a damaged log the
-    // person is first told where its copy is.
-    void StartStretch(Window start, std::size_t bytes, bool damaged = false)
+    // manager); the start window closes and the log grows to `bytes`.
+    void StartStretch(Window start, std::size_t bytes)
     {
         s.Click(start, 84, 32);
-        if (damaged) {
-            s.Xdotool({"windowfocus", "--sync", std::to_string(s.WaitForWindow("^Sitclock$"))});
-            s.Xdotool({"key", "Return"});
-        }
         Session::WaitFor("no start window", [&] { return s.Windows(kStartTitle).empty(); });
         Session::WaitFor("the new record", [&] { return s.Log().size() >= bytes; });
     }
@@ -146,35 +141,6 @@ TEST_F(Flows, KillDuringAStretchKeepsEveryRecordAndTheLastMinuteTick)
     EXPECT_LE(std::time(nullptr) - Seconds(s.Records()[2].end), 61) << "the end lags the kill";
     s.StartToStartWindow(); // the next start runs no stretch and changes nothing
     EXPECT_EQ(s.Log(), afterKill);
-}
-
-// The count rounds a partial record half to even; the new stretch is the record after it, and
-// the rest of the file stays as it was.
-TEST_F(Flows, DamagedLogsOpenAndChangeOnlyWhereTheNewStretchGoes)
-{
-    std::string garbage;
-    for (std::uint32_t i = 0, seed = 148; i < 400; ++i)
-        garbage.push_back(static_cast<char>((seed = seed * 1103515245u + 12345u) >> 16));
-    const std::string two = Stretch(4, "Anna") + Stretch(5, "Bob");
-    s.WriteSettings(kUsers);
-    for (const auto &[bytes, newAt] : {std::pair{two + std::string(70, '\x11'), 2u},
-                                       {two + std::string(100, '\x22'), 3u}, {garbage, 3u}}) {
-        SCOPED_TRACE(bytes.size());
-        test::WriteFileBytes(s.LogPath(), bytes);
-        const pid_t program = s.Start();
-        const Window start = s.WaitForWindow(kStartTitle);
-        EXPECT_EQ(s.Log(), bytes) << "opening changed the log";
-        const std::size_t at = newAt * 148;
-        StartStretch(start, at + 148, true);
-        OpenMainWindow(); // the list shows what it can read
-        ::kill(program, SIGKILL);
-        s.WaitForExit(program);
-        const std::string after = s.Log();
-        EXPECT_EQ(after.substr(0, std::min(at, bytes.size())), bytes.substr(0, at));
-        EXPECT_EQ(after.substr(std::min(at + 148, after.size())),
-                  bytes.substr(std::min(at + 148, bytes.size())));
-        EXPECT_EQ(after.substr(at + 48, 100), test::Stored("Anna"));
-    }
 }
 
 } // namespace

@@ -44,7 +44,6 @@ TEST_F(Language, TheStoredCodeChoosesTheTables)
         {.stored = "ENG", .title = "Sitclock version " + std::string(zk::kVersionText), .all = "All", .column = "Start Time"},
         {.stored = "NL", .title = "Zitklok versie " + std::string(zk::kVersionText), .all = "Alles", .column = "Start tijd"},
         {.stored = "Nl", .title = "initial caption", .all = "", .column = "initial text"},
-        {.stored = "eng", .title = "initial caption", .all = "", .column = "initial text"},
         {.stored = "NL ", .title = "initial caption", .all = "", .column = "initial text"},
         {.stored = "", .title = "initial caption", .all = "", .column = "initial text"},
     };
