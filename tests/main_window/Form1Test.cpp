@@ -108,9 +108,6 @@ TEST_F(Form, OptionClicksToggleWhatIsStoredNotTheCheck)
     Store("ProgramEnabled", "False");
     Item("mnuOptionsProgramEnabled")->trigger();
     EXPECT_EQ(State(), 1);
-    runKey.writes.clear();
-    Item("mnuAutoStartOnSetup")->trigger();
-    EXPECT_EQ(runKey.writes, (std::vector<Write>{{"Zitklok", ""}}));
     settings.failWrites = true; // settings that cannot be saved are told once
     Item("mnuAutoStopOnMouseIdle")->trigger();
     Item("mnuAutoStopOnMouseIdle")->trigger();
