@@ -28,7 +28,7 @@ TEST_F(Users, StoredTextReadsBackNameForNameAndIsWrittenBackUnchanged)
 {
     const std::pair<std::string, V> rows[] = {
         {"", {}}, {"Anna|Piet", {"Anna", "Piet"}}, {"Anna||Piet", {"Anna", "", "Piet"}},
-        {"|", {"", ""}}, {"Anna|", {"Anna", ""}}, {" Kees \xE9\xFF", {" Kees \xE9\xFF"}},
+        {"|", {"", ""}}, {" Kees \xE9\xFF", {" Kees \xE9\xFF"}},
         {std::string(1 << 20, 'a') + "|Piet", {std::string(32767, 'a')}}, // 32767 read at most
     };
     for (const auto &[stored, names] : rows) {
@@ -85,7 +85,6 @@ TEST_F(Users, EachChangeIsStoredThenAnnounced)
         {.stored = "Piet|anna|Anna", .op = Op::RemoveByName, .number = 0, .name = "Anna",
          .after = "Piet|anna"}, // exact names, the last too
         {.stored = "Anna|Piet", .op = Op::Remove, .number = 1, .name = "", .after = "Piet"},
-        {.stored = "Anna|Piet", .op = Op::Remove, .number = 2, .name = "", .after = "Anna"},
         {.stored = "Anna|Piet", .op = Op::Remove, .number = 0, .name = "", .after = nullptr},
         {.stored = "Anna|Piet", .op = Op::Remove, .number = 3, .name = "", .after = nullptr},
         {.stored = "Anna|Piet", .op = Op::SetItem, .number = 2, .name = "Joke",
