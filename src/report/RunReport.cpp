@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string_view>
 
@@ -281,8 +282,13 @@ int Totals(const Options &o, QTextStream &out, QTextStream &err)
     const auto unreachable =
         VisitLog(o.file, err, damaged, [&](const LogEntry &r) { totals.Add(r); });
     const TextSink sink = [&](std::string_view piece) { out << Latin1(piece); };
-    const LimitOf limits = [](const std::string &user, const CalendarDay &day) {
-        return std::optional<std::int64_t>(zk::LimitSettings::Of(user).SecondsOn(day));
+    // Each user's limits read once: the settings file is parsed at every read.
+    std::map<std::string, zk::UserLimits> known;
+    const LimitOf limits = [&known](const std::string &user, const CalendarDay &day) {
+        auto it = known.find(user);
+        if (it == known.end())
+            it = known.emplace(user, zk::LimitSettings::Of(user)).first;
+        return std::optional<std::int64_t>(it->second.SecondsOn(day));
     };
     if (o.csv)
         WriteTotalsCsv(totals, sink, limits);
