@@ -6,8 +6,6 @@
 #include "time/OverflowError.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 namespace zk {
 
@@ -52,26 +50,13 @@ std::int64_t LogVisitor::Store(clsActionsDbase &db, const Visit &visit)
     return count - reachable;
 }
 
-std::int64_t LogVisitor::WithArchives(const std::string &path, const Visit &visit)
-{
-    const std::vector<std::string> archives = LogArchive::Beside(path);
-    std::int64_t unreachable = 0;
-    for (const std::string &archive : archives)
-        unreachable += File(archive, visit);
-    std::error_code error;
-    if (archives.empty() || std::filesystem::exists(path, error))
-        unreachable += File(path, visit);
-    return unreachable;
-}
-
-std::int64_t LogVisitor::WithArchives(clsActionsDbase &store, const CalendarDay &from,
-                                      const Visit &visit)
+void LogVisitor::WithArchives(clsActionsDbase &store, const CalendarDay &from,
+                              const Visit &visit)
 {
     const LocalDateTime cut{from.year, from.month, from.day, 0, 0, 0};
-    std::int64_t unreachable = 0;
     for (const std::string &archive : LogArchive::Beside(store.FileName(), &cut))
-        unreachable += File(archive, visit);
-    return unreachable + Store(store, visit);
+        File(archive, visit);
+    Store(store, visit);
 }
 
 std::vector<LogEntry> LogVisitor::Read(const std::string &path)

@@ -14,7 +14,7 @@ namespace zk {
 
 // Hands the records of an activity log over one by one, in record order,
 // without keeping them: a full log costs no more memory than the store's.
-// Every function returns the number of records past 32767, which a 16-bit
+// File and Store return the number of records past 32767, which a 16-bit
 // record number cannot reach.
 class LogVisitor
 {
@@ -28,15 +28,12 @@ public:
     // From a store that is already open, such as the program's own: a changed
     // buffered record is written first, and the cursor is set back afterwards.
     static std::int64_t Store(clsActionsDbase &store, const Visit &visit);
-    // The archives of full logs beside path first, oldest first, then the log
-    // itself (each with its own record numbers), so that totals run on across
-    // the cuts. A log missing beside its archives (ended right after a cut)
-    // holds nothing yet.
-    static std::int64_t WithArchives(const std::string &path, const Visit &visit);
-    // The same for the program's open store, with only the archives that can
-    // hold records ending on `from` or later.
-    static std::int64_t WithArchives(clsActionsDbase &store, const CalendarDay &from,
-                                     const Visit &visit);
+    // The archives of full logs beside the program's open store first, oldest
+    // first, then the store itself (each with its own record numbers), so that
+    // totals run on across the cuts; only the archives that can hold records
+    // ending on `from` or later.
+    static void WithArchives(clsActionsDbase &store, const CalendarDay &from,
+                             const Visit &visit);
     // Every record of a file at once.
     static std::vector<LogEntry> Read(const std::string &path);
 };

@@ -11,14 +11,13 @@ namespace zk {
 
 namespace {
 
-// False for a damaged record, which has no duration to add.
-bool SecondsOf(const clsActionsDbase &store, std::int32_t &seconds)
+// Nothing for a damaged record, which has no duration to add.
+std::int32_t SecondsOf(const clsActionsDbase &store)
 {
     try {
-        seconds = store.ElapsedSeconds();
-        return true;
+        return store.ElapsedSeconds();
     } catch (const OverflowError &) {
-        return false;
+        return 0;
     }
 }
 
@@ -60,11 +59,11 @@ void TodayTotalCache::Note(std::int32_t nr, std::string description)
             kept->second = std::move(description);
         else
             m_newestDescriptions.emplace(kept, nr, std::move(description));
-        s.hasSeconds = SecondsOf(m_store, s.seconds);
+        s.seconds = SecondsOf(m_store);
     } else {
         if (wasKept)
             m_newestDescriptions.erase(kept);
-        s.hasSeconds = false;
+        s.seconds = 0;
     }
     s.known = true;
 }
@@ -101,16 +100,15 @@ std::int32_t TodayTotalCache::GetTodayTimeFromUser(const std::string &username)
         const Summary &s = m_summaries[static_cast<std::size_t>(i)];
         if (!today || s.day != today)
             continue;
-        bool hasSeconds = s.hasSeconds;
         std::int32_t seconds = s.seconds;
         const std::string *description = Kept(i);
         if (description == nullptr) { // an older day's record, today after the clock went back
             m_store.RecordNr(i);
             read = m_store.Description();
             description = &read;
-            hasSeconds = SecondsOf(m_store, seconds);
+            seconds = SecondsOf(m_store);
         }
-        if (hasSeconds && CountingRule::CountsFor(*description, username))
+        if (CountingRule::CountsFor(*description, username))
             total = CheckedAdd(total, seconds);
     }
     cursor.Restore();

@@ -47,7 +47,6 @@ private:
     struct Summary
     {
         bool known = false;
-        bool hasSeconds = false;
         std::optional<CalendarDay> day;
         std::int32_t seconds = 0;
     };

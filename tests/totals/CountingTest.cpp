@@ -35,6 +35,8 @@ const Case kCases[] = {
      .counted = ""}, // never stopped
     {.description = "Piet", .end = {2026, 13, 6, 10, 0, 0}, .elapsed = 60,
      .counted = ""}, // no real day
+    {.description = "Piet", .end = {2026, 12, 262, 10, 0, 0}, .elapsed = 60,
+     .counted = ""}, // a day that would wrap to the 6th in 8 bits
     {.description = "Piet", .end = {2100, 2, 29, 10, 0, 0}, .elapsed = 60,
      .counted = ""}, // the clock never shows this day
     {.description = "Piet", .end = {2024, 2, 29, 23, 59, 59}, .elapsed = -5,
