@@ -25,14 +25,6 @@
 
 namespace {
 
-std::vector<std::string> Names(const clsUsers &users)
-{
-    std::vector<std::string> names;
-    for (std::int16_t i = 1; i <= users.Count(); ++i)
-        names.push_back(users.Item(i));
-    return names;
-}
-
 // The options as the main window reads them: on unless exactly "True" is not there.
 bool ReadOption(const zk::SettingsStore &store, const char *key)
 {
@@ -64,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::vector<std::string> loaded;
         {
             clsUsers users;
-            loaded = Names(users);
+            loaded = users.AllNames();
             (void)users.Item(0);
             (void)users.Item(static_cast<std::int16_t>(users.Count() + 1));
             for (const std::string &entry : FilterEntries(users))
@@ -73,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
         {
             clsUsers again;
-            if (Names(again) != loaded)
+            if (again.AllNames() != loaded)
                 zk::fuzz::Fail("the user list saved back does not load as the same names");
         }
 

@@ -7,16 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-std::vector<std::string> Names(const clsUsers &users)
-{
-    std::vector<std::string> names;
-    for (std::int16_t i = 1; i <= users.Count(); ++i)
-        names.push_back(users.Item(i));
-    return names;
-}
-} // namespace
-
 Household::Household(const Setup &setup, StretchView &view, ActionStateView &stateView)
     : m_options(setup.runKey, setup.programCommand)
     , m_stretch(m_actions, m_todayTotal, view, stateView, setup.dialogs, m_options)
@@ -29,9 +19,9 @@ Household::Household(const Setup &setup, StretchView &view, ActionStateView &sta
         m_limits = std::make_unique<LimitKeeper>(setup.dialogs, *setup.locker);
         m_stretch.SetLimitKeeper(m_limits.get());
     }
-    m_names = Names(m_users);
+    m_names = m_users.AllNames();
     m_usersChanged = m_users.Change.Connect([this] {
-        std::vector<std::string> now = Names(m_users);
+        std::vector<std::string> now = m_users.AllNames();
         for (const std::string &name : m_names)
             if (std::find(now.begin(), now.end(), name) == now.end())
                 zk::LimitSettings::Forget(name);

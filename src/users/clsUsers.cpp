@@ -66,6 +66,14 @@ std::int16_t clsUsers::Count() const
     return m_count;
 }
 
+std::vector<std::string> clsUsers::AllNames() const
+{
+    std::vector<std::string> names;
+    for (std::int16_t i = 1; i <= Count(); ++i)
+        names.push_back(Item(i));
+    return names;
+}
+
 std::string clsUsers::Item(std::int16_t itemnr) const
 {
     if (itemnr < 0 || itemnr > kMaxUsers)

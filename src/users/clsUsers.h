@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace zk {
 // Raised when the list cannot take what it is asked to (a 101st user).
@@ -36,6 +37,8 @@ public:
     void RemoveByName(const std::string &name);
     std::int16_t Count() const;
     std::string Item(std::int16_t itemnr) const;
+    // Every name, in list order.
+    std::vector<std::string> AllNames() const;
     void Item(std::int16_t itemnr, const std::string &text);
     void LoadFromRegistry();
     void SaveToRegistry();

@@ -13,13 +13,6 @@ class Users : public ::testing::Test
 protected:
     void Store(const std::string &joined) { settings.Write("Sitclock", "Edit", "Users", joined); }
     std::string Stored() const { return settings.Get("Edit", "Users").value_or("absent"); }
-    static V Names(const clsUsers &users)
-    {
-        V names;
-        for (std::int16_t i = 1; i <= users.Count(); ++i)
-            names.push_back(users.Item(i));
-        return names;
-    }
 
     zk::test::FakeSettings settings;
 };
@@ -34,14 +27,14 @@ TEST_F(Users, StoredTextReadsBackNameForNameAndIsWrittenBackUnchanged)
     for (const auto &[stored, names] : rows) {
         SCOPED_TRACE(stored.substr(0, 20));
         Store(stored);
-        EXPECT_EQ(Names(clsUsers()), names);
+        EXPECT_EQ(clsUsers().AllNames(), names);
         EXPECT_EQ(Stored(), stored.substr(0, 32767)); // written back as the list goes
     }
     std::string many;
     for (int i = 1; i <= 300; ++i)
         many += "n" + std::to_string(i) + "|";
     Store(many);
-    EXPECT_EQ(Names(clsUsers()).back(), "n100"); // the first hundred are kept
+    EXPECT_EQ(clsUsers().AllNames().back(), "n100"); // the first hundred are kept
 }
 
 enum class Op { Add, Remove, RemoveByName, SetItem };
@@ -128,7 +121,7 @@ TEST_F(Users, AHundredAtMostAndUnsavedChangesHoldForTheRun)
         EXPECT_THROW(users.RemoveByName("u1"), zk::SettingsError);
         EXPECT_THROW(users.Item(1, "Joke"), zk::SettingsError);
         EXPECT_THROW(users.Add("Kees"), zk::SettingsError);
-        EXPECT_EQ(Names(users).front() + Names(users).back(), "JokeKees");
+        EXPECT_EQ(users.AllNames().front() + users.AllNames().back(), "JokeKees");
         EXPECT_EQ(users.Count(), 100);
         EXPECT_EQ(changes, 3);
         EXPECT_EQ(Stored(), full);
