@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (zk::fuzz::ReadBytes(damagedCopy) != before)
             zk::fuzz::Fail("the copy of the damaged log differs from it");
         std::remove(damagedCopy.c_str());
-    } else if (appended > 0 && size % 148 != 0) {
+    } else if (appended > 0 && kept % 148 != 0) {
         zk::fuzz::Fail("a damaged log was written without a copy");
     }
 
