@@ -73,9 +73,18 @@ public:
     pid_t Start()
     {
         if (m_started.empty()) {
-            Spawn({"trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
-                   "--height", "24", "--transparent", "false", "--SetDockType", "true"});
-            WaitFor("trayer's panel", [this] { return !Windows("^panel$").empty(); }, 60s);
+            const std::vector<std::string> trayer = {
+                "trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
+                "--height", "24", "--transparent", "false", "--SetDockType", "true"};
+            pid_t tray = Spawn(trayer);
+            // A display still coming up can turn trayer away at once: then it starts again.
+            WaitFor("trayer's panel", [&] {
+                if (!Windows("^panel$").empty())
+                    return true;
+                if (::waitpid(tray, nullptr, WNOHANG) == tray)
+                    tray = Spawn(trayer);
+                return false;
+            }, 60s);
         }
         return Spawn({Program()});
     }
