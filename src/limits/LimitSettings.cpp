@@ -42,16 +42,8 @@ void LimitSettings::Forget(const std::string &user)
 
 std::int32_t LimitSettings::WarningMinutes()
 {
-    const std::string text = Read(kOptions, "WarningMinutes");
-    if (text.empty() || text.size() > 4)
-        return kDefaultWarningMinutes;
-    std::int32_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return kDefaultWarningMinutes;
-        value = value * 10 + (c - '0');
-    }
-    return value > UserLimits::kMostMinutes ? kDefaultWarningMinutes : value;
+    return UserLimits::ParseMinutes(Read(kOptions, "WarningMinutes"))
+        .value_or(kDefaultWarningMinutes);
 }
 
 void LimitSettings::SetWarningMinutes(std::int32_t minutes)

@@ -16,10 +16,11 @@ LimitStep LimitStep::At(const std::string &user, std::int32_t todaySeconds,
     step.lockWhenUp = limits.lockWhenUp;
     step.secondsLeft = std::max<std::int32_t>(0, *limit - todaySeconds);
     const Notice given = LimitSettings::Given(user, day);
-    const std::int32_t warnAt = *limit - LimitSettings::WarningMinutes() * 60;
+    const std::int32_t warningMinutes = LimitSettings::WarningMinutes();
+    const std::int32_t warnAt = *limit - warningMinutes * 60;
     if (todaySeconds >= *limit && given != Notice::Alarm)
         step.due = Notice::Alarm;
-    else if (LimitSettings::WarningMinutes() > 0 && todaySeconds >= warnAt
+    else if (warningMinutes > 0 && todaySeconds >= warnAt
              && todaySeconds < *limit && given == Notice::None)
         step.due = Notice::Warning;
     return step;

@@ -5,21 +5,6 @@
 namespace zk {
 namespace {
 
-std::optional<std::int32_t> ParseMinutes(const std::string &field)
-{
-    if (field.empty() || field.size() > 4)
-        return std::nullopt;
-    std::int32_t value = 0;
-    for (char c : field) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (value > UserLimits::kMostMinutes)
-        return std::nullopt;
-    return value;
-}
-
 std::string MinutesText(const std::optional<std::int32_t> &minutes)
 {
     return minutes ? std::to_string(*minutes) : "-";
@@ -38,6 +23,21 @@ std::vector<std::string> Fields(const std::string &text)
 }
 
 } // namespace
+
+std::optional<std::int32_t> UserLimits::ParseMinutes(const std::string &field)
+{
+    if (field.empty() || field.size() > 4)
+        return std::nullopt;
+    std::int32_t value = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value > UserLimits::kMostMinutes)
+        return std::nullopt;
+    return value;
+}
 
 std::optional<std::int32_t> UserLimits::SecondsOn(const CalendarDay &day) const
 {

@@ -31,6 +31,8 @@ struct UserLimits
     // a lock field other than "1" is off.
     std::string ToText() const;
     static UserLimits Parse(const std::string &text);
+    // Whole minutes from 0 to kMostMinutes, written as digits only; nothing otherwise.
+    static std::optional<std::int32_t> ParseMinutes(const std::string &field);
 };
 
 } // namespace zk
