@@ -1,6 +1,7 @@
 #include "activity_log/DamagedLogCopy.h"
 
 #include "activity_log/FileError.h"
+#include "activity_log/FileIo.h"
 #include "activity_log/FileSync.h"
 #include "activity_log/LogArchive.h"
 
@@ -19,23 +20,14 @@ namespace {
 int CopyAll(int from, int to)
 {
     std::array<char, 64 * 1024> buffer{};
-    off_t offset = 0;
-    for (;;) {
-        const ssize_t n = ::pread(from, buffer.data(), buffer.size(), offset);
-        if (n < 0 && errno == EINTR)
-            continue;
+    for (std::int64_t offset = 0;;) {
+        const std::int64_t n = ReadAt(from, buffer.data(), buffer.size(), offset);
         if (n < 0)
             return errno;
         if (n == 0)
             return ::fdatasync(to) == 0 ? 0 : errno;
-        for (ssize_t done = 0; done < n;) {
-            const ssize_t w = ::write(to, buffer.data() + done, static_cast<size_t>(n - done));
-            if (w < 0 && errno == EINTR)
-                continue;
-            if (w <= 0)
-                return w < 0 ? errno : ENOSPC;
-            done += w;
-        }
+        if (const int error = WriteAt(to, buffer.data(), n, offset); error != 0)
+            return error;
         offset += n;
     }
 }

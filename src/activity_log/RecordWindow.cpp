@@ -1,31 +1,12 @@
 #include "activity_log/RecordWindow.h"
 
-#include <algorithm>
-#include <cerrno>
+#include "activity_log/FileIo.h"
 
-#include <unistd.h>
+#include <algorithm>
 
 namespace {
 
 constexpr std::int64_t kRecordLength = ActionRecord::kSize;
-
-// Reads until size bytes are in or the file ends; -1 with errno on failure.
-std::int64_t ReadAt(int fd, unsigned char *data, std::int64_t size, std::int64_t offset)
-{
-    std::int64_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(fd, data + done, static_cast<std::size_t>(size - done),
-                                  static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return -1;
-        if (n == 0)
-            break;
-        done += n;
-    }
-    return done;
-}
 
 } // namespace
 
@@ -39,7 +20,7 @@ std::int64_t RecordWindow::Read(int fd, std::int64_t nr, std::int64_t records,
     if (m_span == 0 || offset < m_from || offset + kRecordLength > m_from + m_span) {
         const std::int64_t span = std::max<std::int64_t>(records, 1) * kRecordLength;
         m_bytes.resize(static_cast<std::size_t>(span));
-        const std::int64_t got = ReadAt(fd, m_bytes.data(), span, offset);
+        const std::int64_t got = zk::ReadAt(fd, m_bytes.data(), span, offset);
         if (got < 0) {
             Drop();
             return -1;

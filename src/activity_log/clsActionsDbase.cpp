@@ -1,6 +1,7 @@
 #include "activity_log/clsActionsDbase.h"
 
 #include "activity_log/DamagedLogCopy.h"
+#include "activity_log/FileIo.h"
 #include "activity_log/Module4.h"
 #include "activity_log/RecordWindow.h"
 #include "platform/Clock.h"
@@ -111,22 +112,13 @@ struct clsActionsDbase::Impl
         const ActionRecord::Bytes raw = r.ToBytes();
         const std::int64_t offset = (std::int64_t{nr} - 1) * kRecordLength;
         const std::int64_t lengthBefore = FileLength();
-        std::size_t done = 0;
-        while (done < raw.size()) {
-            const ssize_t n = ::pwrite(fd, raw.data() + done, raw.size() - done,
-                                       static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                const int error = n < 0 ? errno : ENOSPC;
-                // An append that the disk or the file-size limit stopped half-way
-                // leaves a fragment that would read as a damaged record; the file
-                // goes back to the length it had, never shorter.
-                if (offset >= lengthBefore)
-                    (void)::ftruncate(fd, static_cast<off_t>(lengthBefore));
-                throw zk::FileError(Kind::Write, fileName, error, nr);
-            }
-            done += static_cast<std::size_t>(n);
+        if (const int error = zk::WriteAt(fd, raw.data(), kRecordLength, offset); error != 0) {
+            // An append that the disk or the file-size limit stopped half-way
+            // leaves a fragment that would read as a damaged record; the file
+            // goes back to the length it had, never shorter.
+            if (offset >= lengthBefore)
+                (void)::ftruncate(fd, static_cast<off_t>(lengthBefore));
+            throw zk::FileError(Kind::Write, fileName, error, nr);
         }
         // A power cut after the kernel took the record must not lose it.
         if (::fdatasync(fd) != 0)
