@@ -8,6 +8,7 @@
 #include "platform/Registry.h"
 #include "platform/RunKey.h"
 #include "support/FakeDialogs.h"
+#include "support/FakeLocker.h"
 #include "support/FakePointer.h"
 #include "support/FakeSettings.h"
 #include "support/FakeTrayIcon.h"
@@ -46,6 +47,7 @@ struct FakeHousehold
     zk::test::FakePointer pointer;
     NullRunKey runKey;
     NullRegistry registry;
+    zk::test::FakeLocker locker;
 
     FakeHousehold() { settings.Write("Sitclock", "Edit", "Users", "Ann|Bob|Cor"); }
 
@@ -53,7 +55,7 @@ struct FakeHousehold
     Form1Services Services(const std::string &folder)
     {
         return Form1Services{dialogs,  failures, tray,   pointer,
-                             runKey,   registry, folder, "/opt/zk/zitklok",
+                             runKey,   registry, locker, folder, "/opt/zk/zitklok",
                              [](const std::string &) { return true; }};
     }
 };

@@ -108,6 +108,7 @@ int main(int argc, char *argv[])
     zk::QtPointerSource pointer;
     zk::XdgRunKey runKey;
     zk::SysInfoRegistry registry;
+    zk::DBusLocker locker;
     const QFileInfo program(QCoreApplication::applicationFilePath());
     Form1Services services{
         dialogs,
@@ -116,12 +117,11 @@ int main(int argc, char *argv[])
         pointer,
         runKey,
         registry,
+        locker,
         QFile::encodeName(folder).toStdString(),
         Module3::ProgramCommand(zk::FromQt(folder), zk::FromQt(program.fileName())),
         [](const std::string &path) { return QProcess::startDetached(zk::ToQt(path), {}); },
     };
-    zk::DBusLocker locker;
-    services.locker = &locker;
     services.askPin = [](const std::string &prompt,
                          const std::string &title) -> std::optional<std::string> {
         bool ok = false;

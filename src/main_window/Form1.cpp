@@ -24,12 +24,13 @@
 #include <QTimer>
 
 namespace {
-QTimer *MakeTimer(Form1 *form, const char *name, int interval, void (Form1::*tick)())
+QTimer *MakeTimer(Form1 *form, const char *name, int interval, void (Form1::*tick)(),
+                  Qt::ConnectionType connection = Qt::AutoConnection)
 {
     auto *timer = new QTimer(form);
     timer->setObjectName(name);
     timer->setInterval(interval);
-    QObject::connect(timer, &QTimer::timeout, form, tick);
+    QObject::connect(timer, &QTimer::timeout, form, tick, connection);
     return timer;
 }
 } // namespace
@@ -45,7 +46,10 @@ Form1::Form1(Form1Services services, QWidget *parent)
     , m_controls(*this, m_services.pointer, m_services.failures)
     , m_optionsMenu(m_controls, m_household, m_services.failures)
     , m_sideWindows(m_household, m_services, *this)
-    , m_timer1(MakeTimer(this, "Timer1", 60000, &Form1::Timer1_Tick))
+    // Queued: Qt fires no timer again while its timeout is still being
+    // handled, and a tick may hold a box open (the alarm at a limit); the
+    // ticks after it, the lock a minute later among them, must come all the same.
+    , m_timer1(MakeTimer(this, "Timer1", 60000, &Form1::Timer1_Tick, Qt::QueuedConnection))
     , m_timer2(MakeTimer(this, "Timer2", 100, &Form1::Timer2_Tick))
     , listenlanguage([this] { Guard("Changing the language", [this] { UpdateResourcesForm1(); }); })
 {

@@ -24,6 +24,8 @@ struct Form1Services
     zk::PointerSource &pointer;
     zk::RunKey &runKey;
     zk::Registry &registry;
+    // Locks the session when a user's limit says so.
+    zk::Locker &locker;
     // The program's folder as the file system names it; the log is this
     // folder, the separator and "actions.dat", joined as they stand.
     std::string programFolder;
@@ -37,8 +39,6 @@ struct Form1Services
     // a stretch stops by itself (also the late-look limit of the mouse watch).
     int scanRateSeconds = 10;
     int idleLimitSeconds = 600;
-    // Locks the session when a user's limit says so; none: limits never lock.
-    zk::Locker *locker = nullptr;
     // Asks for the parent's PIN (prompt, title; nothing when cancelled); none:
     // the dialogs' input box.
     std::function<std::optional<std::string>(const std::string &, const std::string &)> askPin

@@ -1,7 +1,6 @@
 #include "main_window/Household.h"
 
 #include "limits/LimitSettings.h"
-#include "tracking/LimitKeeper.h"
 #include "tracking/clsElapsedWarning.h"
 #include "tracking/clsForm1ActionState.h"
 
@@ -9,16 +8,13 @@
 
 Household::Household(const Setup &setup, StretchView &view, ActionStateView &stateView)
     : m_options(setup.runKey, setup.programCommand)
-    , m_stretch(m_actions, m_todayTotal, view, stateView, setup.dialogs, m_options)
+    , m_limits(setup.dialogs, setup.locker)
+    , m_stretch(m_actions, m_todayTotal, view, stateView, setup.dialogs, m_options, m_limits)
     , m_gate(setup.dialogs, setup.askPin)
 {
     m_actions.OpenFile(setup.logPath);
     m_stretch.SetPointerSource(&setup.pointer);
     m_stretch.elapsedwarningMouseIdle().TimeTillWarning(setup.idleLimitSeconds);
-    if (setup.locker) {
-        m_limits = std::make_unique<LimitKeeper>(setup.dialogs, *setup.locker);
-        m_stretch.SetLimitKeeper(m_limits.get());
-    }
     m_names = m_users.AllNames();
     m_usersChanged = m_users.Change.Connect([this] {
         std::vector<std::string> now = m_users.AllNames();

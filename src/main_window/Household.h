@@ -4,16 +4,15 @@
 #include "limits/PinGate.h"
 #include "options/Options.h"
 #include "totals/TodayTotalCache.h"
+#include "tracking/LimitKeeper.h"
 #include "tracking/StretchController.h"
 #include "users/clsUsers.h"
 
-#include <memory>
 #include <vector>
 
 #include <string>
 
 class ActionStateView;
-class LimitKeeper;
 class StretchView;
 
 namespace zk {
@@ -41,8 +40,8 @@ public:
         const zk::PointerSource &pointer;
         // Stillness after which a stretch stops by itself.
         int idleLimitSeconds;
-        // Where the limits per user lock the session; none: no limit locks.
-        zk::Locker *locker = nullptr;
+        // Where the limits per user lock the session.
+        zk::Locker &locker;
         // The box that asks for the parent's PIN; none: the dialogs' input box.
         zk::PinGate::Ask askPin = {};
     };
@@ -68,8 +67,8 @@ private:
     clsActionsDbase m_actions;
     Options m_options;
     zk::TodayTotalCache m_todayTotal{m_actions};
+    LimitKeeper m_limits;
     StretchController m_stretch;
-    std::unique_ptr<LimitKeeper> m_limits;
     zk::PinGate m_gate;
     // The names before the last change: a user who leaves the list loses their limits.
     std::vector<std::string> m_names;

@@ -51,13 +51,15 @@ std::int32_t ToInt32Clamped(std::int64_t v)
 
 StretchController::StretchController(clsActionsDbase &actions, zk::TodayTotalCache &todayTotal,
                                      StretchView &view, ActionStateView &stateView,
-                                     zk::Dialogs &dialogs, const Options &options)
+                                     zk::Dialogs &dialogs, const Options &options,
+                                     LimitKeeper &limits)
     : actions(actions)
     , m_todayTotal(todayTotal)
     , m_view(view)
     , m_stateView(stateView)
     , m_dialogs(dialogs)
     , m_options(options)
+    , m_limits(limits)
     , m_elapsedwarning(std::make_unique<clsElapsedWarning>())
     , m_elapsedwarningMouseIdle(std::make_unique<clsElapsedWarning>())
 {
@@ -270,9 +272,7 @@ void StretchController::Timer1_Tick()
     const std::int16_t running = m_currentRecordNr;
 
     const std::int32_t today = m_todayTotal.GetTodayTimeFromUser(m_currentUser);
-    LimitKeeper::Minute limit;
-    if (m_limits)
-        limit = m_limits->Tick(m_currentUser, today, m_alarmOpen);
+    const LimitKeeper::Minute limit = m_limits.Tick(m_currentUser, today, m_alarmOpen);
     if (!limit.limited)
         elapsedwarning().UpdateActiveSeconds(today);
     if (m_currentRecordNr != running) {
@@ -387,5 +387,5 @@ void StretchController::EndForLimit()
     // Whoever unlocks next starts as usual.
     m_view.HideMainWindow();
     m_view.ShowStartWindow();
-    m_limits->Lock();
+    m_limits.Lock();
 }

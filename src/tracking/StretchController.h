@@ -52,10 +52,11 @@ class StretchController
 public:
     // todayTotal counts the running user's time of today for the two-hour
     // alarm and the tooltip; it must count in `actions`. options:
-    // AutoStopOnMouseIdle, read at every automatic stop.
+    // AutoStopOnMouseIdle, read at every automatic stop. limits: the limits'
+    // part of each minute tick.
     StretchController(clsActionsDbase &actions, zk::TodayTotalCache &todayTotal,
                       StretchView &view, ActionStateView &stateView, zk::Dialogs &dialogs,
-                      const Options &options);
+                      const Options &options, LimitKeeper &limits);
     ~StretchController();
     StretchController(const StretchController &) = delete;
     StretchController &operator=(const StretchController &) = delete;
@@ -112,7 +113,6 @@ public:
     // left in the tooltip and the status line, and ends the stretch (as the
     // stop button does, without the box) and locks when the limit says so.
     // Without a keeper, or for a user without a limit, nothing changes.
-    void SetLimitKeeper(LimitKeeper *keeper) { m_limits = keeper; }
 
     // The most records a log holds; the next stretch starts a new log.
     static constexpr std::int32_t kMaxRecords = 32767;
@@ -134,6 +134,7 @@ private:
     ActionStateView &m_stateView;
     zk::Dialogs &m_dialogs;
     const Options &m_options;
+    LimitKeeper &m_limits;
 
     std::int16_t m_currentRecordNr = 0;
     std::string m_currentUser;
@@ -147,7 +148,6 @@ private:
 
     std::function<void()> m_mouseWatchReset;
     const zk::PointerSource *m_pointer = nullptr;
-    LimitKeeper *m_limits = nullptr;
     bool m_pointerNoticeShown = false;
     bool m_alarmOpen = false;
     // A full log just kept aside, to be told of.

@@ -5,6 +5,7 @@
 #include "platform/Registry.h"
 #include "support/FakeClock.h"
 #include "support/FakeDialogs.h"
+#include "support/FakeLocker.h"
 #include "support/FakePointer.h"
 #include "support/FakeRunKey.h"
 #include "support/FakeSettings.h"
@@ -50,7 +51,7 @@ protected:
         language.emplace();
         failures.emplace(dialogs);
         form = std::make_unique<Form1>(Form1Services{
-            dialogs, *failures, tray, pointer, runKey, registry, dir.Path().string(),
+            dialogs, *failures, tray, pointer, runKey, registry, locker, dir.Path().string(),
             "/opt/zk/zitklok", [](const std::string &) { return true; }, [this] { ++exits; }});
         form->Form_Load();
     }
@@ -81,6 +82,7 @@ protected:
     FakePointer pointer;
     FakeRunKey runKey;
     NoRegistry registry;
+    FakeLocker locker;
     std::optional<FreshLanguage> language;
     std::optional<FailureReporter> failures;
     std::unique_ptr<Form1> form;

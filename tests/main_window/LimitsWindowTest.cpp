@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTest>
+#include <QTimer>
 
 namespace zk::test {
 namespace {
@@ -67,6 +69,28 @@ TEST_F(Form, TheLimitsWindowShowsAndStoresEachUsersLimitsInBothLanguages)
     }
     form->household().Users().RemoveByName("Bob");
     EXPECT_EQ(settings.Read("Sitclock", "Limits", "Bob", "?"), "");
+}
+
+// The minute timer's tick that holds the alarm open does not hold back the next: the lock
+// comes a minute after the alarm, also while the alarm is still on the screen.
+TEST_F(Form, TheLockComesAMinuteAfterTheAlarmWhileTheAlarmIsOpen)
+{
+    Store("Users", "Ann", "Edit");
+    Store("Ann", "1,1,1", "Limits");
+    Start();
+    Choose("Ann");
+    clock.Advance(60);
+    std::optional<bool> lockedWhileOpen;
+    dialogs.whileOpen = [&] {
+        clock.Advance(60);
+        lockedWhileOpen = QTest::qWaitFor([&] { return locker.locks > 0; }, 2000);
+    };
+    form->Timer1().setInterval(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lockedWhileOpen.has_value(); }, 5000));
+    EXPECT_TRUE(*lockedWhileOpen);
+    EXPECT_EQ(locker.locks, 1);
+    EXPECT_EQ(Log(), Bytes({{{2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 9, 2, 0}, "Ann"}}));
+    EXPECT_EQ(dialogs.calls.size(), 1u);
 }
 
 } // namespace

@@ -64,8 +64,6 @@ protected:
             ++mouseWatchResets;
         });
         ctl.SetPointerSource(&pointer);
-        // With no limit set, every stretch goes exactly as without the keeper.
-        ctl.SetLimitKeeper(&limits);
         watch.ScanRateInSeconds(10);
     }
     // Ten seconds pass, then the watch looks; moving nudges the pointer first.
@@ -112,9 +110,9 @@ protected:
     MouseIdleCounter watch;
     FakeRunKey runKey;
     Options options{runKey, "zitklok"};
-    StretchController ctl{actions, todayTotal, view, view, dialogs, options};
     FakeLocker locker;
     LimitKeeper limits{dialogs, locker};
+    StretchController ctl{actions, todayTotal, view, view, dialogs, options, limits};
     int mouseWatchResets = 0;
     Signal<std::int32_t &>::Connection idle =
         watch.Idle.Connect([this](std::int32_t &still) { ctl.MouseWatch_Idle(still); });
