@@ -9,11 +9,11 @@
 Household::Household(const Setup &setup, StretchView &view, ActionStateView &stateView)
     : m_options(setup.runKey, setup.programCommand)
     , m_limits(setup.dialogs, setup.locker)
-    , m_stretch(m_actions, m_todayTotal, view, stateView, setup.dialogs, m_options, m_limits)
+    , m_stretch(m_actions, m_todayTotal, view, stateView, setup.dialogs, m_options, setup.pointer,
+                m_limits)
     , m_gate(setup.dialogs, setup.askPin)
 {
     m_actions.OpenFile(setup.logPath);
-    m_stretch.SetPointerSource(&setup.pointer);
     m_stretch.elapsedwarningMouseIdle().TimeTillWarning(setup.idleLimitSeconds);
     m_names = m_users.AllNames();
     m_usersChanged = m_users.Change.Connect([this] {

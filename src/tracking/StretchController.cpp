@@ -52,13 +52,14 @@ std::int32_t ToInt32Clamped(std::int64_t v)
 StretchController::StretchController(clsActionsDbase &actions, zk::TodayTotalCache &todayTotal,
                                      StretchView &view, ActionStateView &stateView,
                                      zk::Dialogs &dialogs, const Options &options,
-                                     LimitKeeper &limits)
+                                     const zk::PointerSource &pointer, LimitKeeper &limits)
     : actions(actions)
     , m_todayTotal(todayTotal)
     , m_view(view)
     , m_stateView(stateView)
     , m_dialogs(dialogs)
     , m_options(options)
+    , m_pointer(pointer)
     , m_limits(limits)
     , m_elapsedwarning(std::make_unique<clsElapsedWarning>())
     , m_elapsedwarningMouseIdle(std::make_unique<clsElapsedWarning>())
@@ -80,7 +81,7 @@ clsForm1ActionState &StretchController::ActionState()
 
 bool StretchController::PointerSeen() const
 {
-    return m_pointer == nullptr || m_pointer->CanSeeActivity();
+    return m_pointer.CanSeeActivity();
 }
 
 ClockJumpWatch::Step StretchController::CheckClock()

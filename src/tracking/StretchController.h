@@ -52,11 +52,18 @@ class StretchController
 public:
     // todayTotal counts the running user's time of today for the two-hour
     // alarm and the tooltip; it must count in `actions`. options:
-    // AutoStopOnMouseIdle, read at every automatic stop. limits: the limits'
-    // part of each minute tick.
+    // AutoStopOnMouseIdle, read at every automatic stop. pointer: while it
+    // reports CanSeeActivity() false the automatic stop does not act, and a
+    // message box and the status bar tell so once per start (at the first
+    // look during a user's stretch). limits: for a user with a limit today
+    // the minute tick warns and alarms at that limit instead of the two-hour
+    // alarm, shows the time left in the tooltip and the status line, and ends
+    // the stretch (as the stop button does, without the box) and locks when
+    // the limit says so; for a user without a limit nothing changes.
     StretchController(clsActionsDbase &actions, zk::TodayTotalCache &todayTotal,
                       StretchView &view, ActionStateView &stateView, zk::Dialogs &dialogs,
-                      const Options &options, LimitKeeper &limits);
+                      const Options &options, const zk::PointerSource &pointer,
+                      LimitKeeper &limits);
     ~StretchController();
     StretchController(const StretchController &) = delete;
     StretchController &operator=(const StretchController &) = delete;
@@ -103,16 +110,6 @@ public:
 
     // UCMouseWatch1.Reset, called when a user's stretch begins.
     void SetMouseWatchReset(std::function<void()> reset) { m_mouseWatchReset = std::move(reset); }
-    // Where the pointer comes from. While it reports CanSeeActivity() false
-    // the automatic stop does not act, and a message box and the status bar
-    // tell so once per start (at the first look during a user's stretch).
-    // Without a source the pointer counts as seen.
-    void SetPointerSource(const zk::PointerSource *pointer) { m_pointer = pointer; }
-    // Limits per user: for a user with a limit today the minute tick warns
-    // and alarms at that limit instead of the two-hour alarm, shows the time
-    // left in the tooltip and the status line, and ends the stretch (as the
-    // stop button does, without the box) and locks when the limit says so.
-    // Without a keeper, or for a user without a limit, nothing changes.
 
     // The most records a log holds; the next stretch starts a new log.
     static constexpr std::int32_t kMaxRecords = 32767;
@@ -134,6 +131,7 @@ private:
     ActionStateView &m_stateView;
     zk::Dialogs &m_dialogs;
     const Options &m_options;
+    const zk::PointerSource &m_pointer;
     LimitKeeper &m_limits;
 
     std::int16_t m_currentRecordNr = 0;
@@ -147,7 +145,6 @@ private:
     zk::Signal<>::Connection m_elapsedwarningMouseIdleConnection;
 
     std::function<void()> m_mouseWatchReset;
-    const zk::PointerSource *m_pointer = nullptr;
     bool m_pointerNoticeShown = false;
     bool m_alarmOpen = false;
     // A full log just kept aside, to be told of.

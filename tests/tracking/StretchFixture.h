@@ -63,7 +63,6 @@ protected:
             watch.Reset();
             ++mouseWatchResets;
         });
-        ctl.SetPointerSource(&pointer);
         watch.ScanRateInSeconds(10);
     }
     // Ten seconds pass, then the watch looks; moving nudges the pointer first.
@@ -112,7 +111,7 @@ protected:
     Options options{runKey, "zitklok"};
     FakeLocker locker;
     LimitKeeper limits{dialogs, locker};
-    StretchController ctl{actions, todayTotal, view, view, dialogs, options, limits};
+    StretchController ctl{actions, todayTotal, view, view, dialogs, options, pointer, limits};
     int mouseWatchResets = 0;
     Signal<std::int32_t &>::Connection idle =
         watch.Idle.Connect([this](std::int32_t &still) { ctl.MouseWatch_Idle(still); });
