@@ -10,15 +10,19 @@ std::string MinutesText(const std::optional<std::int32_t> &minutes)
     return minutes ? std::to_string(*minutes) : "-";
 }
 
+// The fields between commas, without the spaces around them: a settings file
+// edited by hand reads "60,120,1" as "60, 120, 1".
 std::vector<std::string> Fields(const std::string &text)
 {
     std::vector<std::string> out(1);
     for (char c : text) {
         if (c == ',')
             out.emplace_back();
-        else
+        else if (c != ' ' || !out.back().empty())
             out.back() += c;
     }
+    for (std::string &field : out)
+        field.erase(field.find_last_not_of(' ') + 1);
     return out;
 }
 
