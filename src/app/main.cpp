@@ -20,8 +20,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QProcess>
 
 #include <array>
@@ -121,15 +119,6 @@ int main(int argc, char *argv[])
         QFile::encodeName(folder).toStdString(),
         Module3::ProgramCommand(zk::FromQt(folder), zk::FromQt(program.fileName())),
         [](const std::string &path) { return QProcess::startDetached(zk::ToQt(path), {}); },
-    };
-    services.askPin = [](const std::string &prompt,
-                         const std::string &title) -> std::optional<std::string> {
-        bool ok = false;
-        const QString pin = QInputDialog::getText(nullptr, zk::ToQt(title), zk::ToQt(prompt),
-                                                  QLineEdit::Password, {}, &ok);
-        if (!ok)
-            return std::nullopt;
-        return zk::FromQt(pin);
     };
 #ifdef ZITKLOK_TEST_HOOKS
     ApplyTestIdleLimits(services);

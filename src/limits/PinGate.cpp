@@ -5,9 +5,8 @@
 
 namespace zk {
 
-PinGate::PinGate(Dialogs &dialogs, Ask ask)
+PinGate::PinGate(Dialogs &dialogs)
     : m_dialogs(dialogs)
-    , m_ask(std::move(ask))
 {
 }
 
@@ -15,15 +14,8 @@ bool PinGate::Open()
 {
     if (!ParentPin::IsSet())
         return true;
-    const std::string prompt = OwnMessage("Pincode van de ouder:");
-    std::optional<std::string> pin;
-    if (m_ask) {
-        pin = m_ask(prompt, ProgramTitle());
-    } else {
-        pin = m_dialogs.InputBox(prompt, ProgramTitle(), "");
-        if (pin->empty())
-            pin.reset(); // the box's Cancel
-    }
+    const std::optional<std::string> pin
+        = m_dialogs.PinBox(OwnMessage("Pincode van de ouder:"), ProgramTitle());
     if (!pin)
         return false;
     switch (m_pin.Try(*pin)) {

@@ -2,9 +2,6 @@
 
 #include "limits/ParentPin.h"
 
-#include <functional>
-#include <optional>
-#include <string>
 
 namespace zk {
 
@@ -17,18 +14,13 @@ class Dialogs;
 class PinGate
 {
 public:
-    // ask shows the PIN box (the prompt and title given) and gives the typed
-    // PIN, or nothing when cancelled; without it the dialogs' input box asks.
-    using Ask = std::function<std::optional<std::string>(const std::string &prompt,
-                                                         const std::string &title)>;
-    PinGate(Dialogs &dialogs, Ask ask = {});
+    explicit PinGate(Dialogs &dialogs);
 
     // True when the action may go ahead.
     bool Open();
 
 private:
     Dialogs &m_dialogs;
-    Ask m_ask;
     ParentPin m_pin;
 };
 

@@ -40,8 +40,7 @@ Form1::Form1(Form1Services services, QWidget *parent)
     , m_services(std::move(services))
     , m_household({m_services.programFolder + QDir::separator().toLatin1() + "actions.dat",
                    m_services.runKey, m_services.programCommand, m_services.dialogs,
-                   m_services.pointer, m_services.idleLimitSeconds, m_services.locker,
-                   m_services.askPin},
+                   m_services.pointer, m_services.idleLimitSeconds, m_services.locker},
                   *this, *this)
     , m_controls(*this, m_services.pointer, m_services.failures)
     , m_optionsMenu(m_controls, m_household, m_services.failures)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string>
 
 class FailureReporter;
@@ -39,8 +38,4 @@ struct Form1Services
     // a stretch stops by itself (also the late-look limit of the mouse watch).
     int scanRateSeconds = 10;
     int idleLimitSeconds = 600;
-    // Asks for the parent's PIN (prompt, title; nothing when cancelled); none:
-    // the dialogs' input box.
-    std::function<std::optional<std::string>(const std::string &, const std::string &)> askPin
-        = {};
 };

@@ -11,7 +11,7 @@ Household::Household(const Setup &setup, StretchView &view, ActionStateView &sta
     , m_limits(setup.dialogs, setup.locker)
     , m_stretch(m_actions, m_todayTotal, view, stateView, setup.dialogs, m_options, setup.pointer,
                 m_limits)
-    , m_gate(setup.dialogs, setup.askPin)
+    , m_gate(setup.dialogs)
 {
     m_actions.OpenFile(setup.logPath);
     m_stretch.elapsedwarningMouseIdle().TimeTillWarning(setup.idleLimitSeconds);

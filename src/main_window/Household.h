@@ -42,8 +42,6 @@ public:
         int idleLimitSeconds;
         // Where the limits per user lock the session.
         zk::Locker &locker;
-        // The box that asks for the parent's PIN; none: the dialogs' input box.
-        zk::PinGate::Ask askPin = {};
     };
 
     Household(const Setup &setup, StretchView &view, ActionStateView &stateView);

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace zk {
 
-// Modal boxes. Both keep the event loop running while they are open.
+// Modal boxes. Each keeps the event loop running while they are open.
 class Dialogs
 {
 public:
@@ -15,6 +16,9 @@ public:
     // Prompt, title and the text offered for editing; Cancel gives the empty text.
     virtual std::string InputBox(const std::string &prompt, const std::string &title,
                                  const std::string &offered) = 0;
+    // A box that hides what is typed (the parent's PIN); nothing when cancelled.
+    virtual std::optional<std::string> PinBox(const std::string &prompt,
+                                              const std::string &title) = 0;
     // A box with an OK button only.
     virtual void MessageBox(const std::string &text, const std::string &title, Icon icon) = 0;
 };

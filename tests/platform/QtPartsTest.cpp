@@ -39,6 +39,22 @@ TEST(QtDialogs, TheInputBoxAddsTypingToTheOfferedTextAndGivesWhatIsConfirmed)
     }
 }
 
+TEST(QtDialogs, ThePinBoxHidesTheTypingAndGivesNothingWhenCancelled)
+{
+    zk::QtDialogs dialogs;
+    for (const bool confirm : {true, false}) {
+        SCOPED_TRACE(confirm ? "confirmed" : "cancelled");
+        QTimer::singleShot(0, [confirm] {
+            auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            EXPECT_EQ(box->textEchoMode(), QLineEdit::Password);
+            QTest::keyClicks(box->findChild<QLineEdit *>(), "2468");
+            QTest::keyClick(box, confirm ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        const std::optional<std::string> pin = dialogs.PinBox("PIN:", "Sitclock");
+        EXPECT_EQ(pin, confirm ? std::optional<std::string>("2468") : std::nullopt);
+    }
+}
+
 // Message boxes of every kind wait until they are closed.
 TEST(QtDialogs, MessageBoxesWaitUntilClosed)
 {

@@ -4,19 +4,20 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace zk::test {
 
-// Scripted modal boxes: each InputBox takes the next answer ("", as Cancel, when none is
-// left); whileOpen runs while a box is "open", as the event loop might meanwhile.
+// Scripted modal boxes: each InputBox and PinBox takes the next answer ("", as Cancel, when
+// none is left); whileOpen runs while a box is "open", as the event loop might meanwhile.
 class FakeDialogs : public Dialogs
 {
 public:
     struct Call
     {
-        std::string kind, text, title, offered; // kind "input" or "message"; text the prompt
+        std::string kind, text, title, offered; // kind "input", "pin" or "message"; text the prompt
         Icon icon = Icon::None;
     };
 
@@ -29,6 +30,16 @@ public:
         std::string answer = answers.empty() ? "" : answers.front();
         if (!answers.empty())
             answers.pop_front();
+        return answer;
+    }
+
+    std::optional<std::string> PinBox(const std::string &prompt,
+                                      const std::string &title) override
+    {
+        const std::string answer = InputBox(prompt, title, "");
+        calls.back().kind = "pin";
+        if (answer.empty())
+            return std::nullopt; // Cancel
         return answer;
     }
 

@@ -47,6 +47,25 @@ std::string QtDialogs::InputBox(const std::string &prompt, const std::string &ti
     return answer;
 }
 
+std::optional<std::string> QtDialogs::PinBox(const std::string &prompt,
+                                             const std::string &title)
+{
+    QPointer<QInputDialog> box = new QInputDialog(m_parent);
+    box->setInputMode(QInputDialog::TextInput);
+    box->setTextEchoMode(QLineEdit::Password);
+    box->setLabelText(ToQt(prompt));
+    box->setWindowTitle(ToQt(title));
+    box->setObjectName("PinBox");
+    const int result = box->exec();
+    if (!box)
+        return std::nullopt;
+    std::optional<std::string> pin;
+    if (result == QDialog::Accepted)
+        pin = FromQt(box->textValue());
+    delete box;
+    return pin;
+}
+
 void QtDialogs::MessageBox(const std::string &text, const std::string &title, Icon icon)
 {
     QMessageBox::Icon qtIcon = QMessageBox::NoIcon;

@@ -6,7 +6,7 @@ class QWidget;
 
 namespace zk {
 
-// The modal boxes as Qt dialogs. Both run their own event loop (exec), so
+// The modal boxes as Qt dialogs. Each runs their own event loop (exec), so
 // timer ticks and notifications go on while a box is open.
 class QtDialogs : public Dialogs
 {
@@ -20,6 +20,8 @@ public:
 
     std::string InputBox(const std::string &prompt, const std::string &title,
                          const std::string &offered) override;
+    std::optional<std::string> PinBox(const std::string &prompt,
+                                      const std::string &title) override;
     void MessageBox(const std::string &text, const std::string &title, Icon icon) override;
 
 private:
