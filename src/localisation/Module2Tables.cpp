@@ -254,8 +254,11 @@ constexpr Row kLimitMessages[] = {
      "$user$: $time$ left today. Time to finish."},
     {"$user$: je tijd voor vandaag is op.", "$user$: je tijd voor vandaag is op.",
      "$user$: your time for today is up."},
-    {"Het scherm kon niet worden vergrendeld: $reason$",
-     "Het scherm kon niet worden vergrendeld: $reason$", "The screen could not be locked: $reason$"},
+    {"Het scherm kon niet worden vergrendeld: deze computer heeft geen vergrendeling die Zitklok "
+     "kan vragen.",
+     "Het scherm kon niet worden vergrendeld: deze computer heeft geen vergrendeling die Zitklok "
+     "kan vragen.",
+     "The screen could not be locked: this computer has no screen lock Sitclock can ask for."},
     {"Pincode van de ouder:", "Pincode van de ouder:", "Parent's PIN:"},
     {"Verkeerde pincode.", "Verkeerde pincode.", "Wrong PIN."},
     {"Te vaak een verkeerde pincode. Wacht nog $seconds$ seconden.",

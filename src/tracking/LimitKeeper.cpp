@@ -76,11 +76,10 @@ void LimitKeeper::Tell(const std::string &text)
 
 void LimitKeeper::Lock()
 {
-    const std::string failure = m_locker.Lock();
-    if (failure.empty() || m_lockFailureTold)
+    if (m_locker.Lock() || m_lockFailureTold)
         return;
     m_lockFailureTold = true;
-    m_dialogs.MessageBox(OwnMessage("Het scherm kon niet worden vergrendeld: $reason$",
-                                    {{"$reason$", failure}}),
+    m_dialogs.MessageBox(OwnMessage("Het scherm kon niet worden vergrendeld: deze computer heeft "
+                                    "geen vergrendeling die Zitklok kan vragen."),
                          ProgramTitle(), zk::Dialogs::Icon::Exclamation);
 }

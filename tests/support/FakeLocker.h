@@ -2,21 +2,19 @@
 
 #include "platform/Locker.h"
 
-#include <string>
-
 namespace zk::test {
 
-// Counts the locks asked for; failure is the reason every lock gives (empty: it locks).
+// Counts the locks asked for; each locks unless fails.
 class FakeLocker : public Locker
 {
 public:
-    std::string Lock() override
+    bool Lock() override
     {
         ++locks;
-        return failure;
+        return !fails;
     }
     int locks = 0;
-    std::string failure;
+    bool fails = false;
 };
 
 } // namespace zk::test

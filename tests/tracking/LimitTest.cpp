@@ -91,7 +91,7 @@ TEST_F(Limits, TheWarningAndTheAlarmComeOnceADayAtTheUsersLimit)
 TEST_F(Limits, AtALockingLimitTheStretchEndsAndTheSessionLocks)
 {
     settings.Write("Sitclock", "Limits", "Anna", "-,30,1");
-    locker.failure = "no session";
+    locker.fails = true;
     ctl.NewRecord("Anna", false);
     Minutes(30);
     EXPECT_EQ(std::pair(locker.locks, view.tray.toolTip),
@@ -105,7 +105,8 @@ TEST_F(Limits, AtALockingLimitTheStretchEndsAndTheSessionLocks)
     EXPECT_EQ(Log(), "9:00-9:31 Anna|9:31-9:33 Anna|");
     EXPECT_EQ(Boxes(dialogs), "Anna: 10 minutes left today. Time to finish.|"
                               "Anna: your time for today is up.|"
-                              "The screen could not be locked: no session|");
+                              "The screen could not be locked: this computer has no screen lock "
+                              "Sitclock can ask for.|");
 }
 
 } // namespace

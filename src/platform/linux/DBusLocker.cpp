@@ -1,12 +1,12 @@
 #include "platform/linux/DBusLocker.h"
 
-#include "platform/qt/Latin1.h"
-
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QProcess>
+
+#include <cstdio>
 
 namespace zk {
 namespace {
@@ -70,16 +70,18 @@ QString LockXdgScreensaver()
 
 } // namespace
 
-std::string DBusLocker::Lock()
+bool DBusLocker::Lock()
 {
     QStringList failures;
     for (QString (*attempt)() : {LockLogin1, LockScreenSaver, LockXdgScreensaver}) {
         const QString failure = attempt();
         if (failure.isEmpty())
-            return {};
+            return true;
         failures << failure;
     }
-    return FromQt(failures.join(QStringLiteral("; ")));
+    std::fprintf(stderr, "zitklok: the session could not be locked: %s\n",
+                 qPrintable(failures.join(QStringLiteral("; "))));
+    return false;
 }
 
 } // namespace zk
