@@ -82,26 +82,3 @@ TEST_F(AboutWindow, FindsSystemInformationInOrder)
     EXPECT_TRUE(w.findChild<QPushButton *>("cmdOK")->isDefault()); // before focus may decide
 }
 
-// The captions follow the language, and the window grows to show each of them whole, also in a
-// font a quarter larger (as at 120 dpi).
-TEST_F(AboutWindow, SpeaksTheLanguageAndShowsEveryTextWhole)
-{
-    w.show();
-    const QFont normal = QApplication::font();
-    QFont large = normal;
-    large.setPointSizeF(normal.pointSizeF() * 1.25);
-    const std::string version = zk::kVersionText;
-    for (const QFont &font : {normal, large}) {
-        QApplication::setFont(font);
-        for (const auto &[code, texts] : {std::pair{"ENG", "About Sitclock|Version " + version},
-                                          {"NL", "Over Zitklok|Versie " + version}}) {
-            SCOPED_TRACE(code + std::to_string(font.pointSizeF()));
-            gLanguageChange().Change(code);
-            QApplication::processEvents();
-            EXPECT_EQ(w.windowTitle() + "|" + w.findChild<QLabel *>("lblVersion")->text(),
-                      QString::fromStdString(texts));
-            zk::test::ExpectUnclipped(w);
-        }
-    }
-    QApplication::setFont(normal);
-}

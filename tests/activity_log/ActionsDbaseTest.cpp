@@ -87,29 +87,6 @@ TEST_F(Store, TimesOfARecord)
     }
 }
 
-// Field sets stay in the buffer until the cursor moves. Each notifies, and a listener that
-// moves the cursor away and back, as the log list does, sees the record as just set.
-TEST_F(Store, BuffersOneRecordAndNotifiesEveryFieldSet)
-{
-    db.OpenFile(path);
-    db.RecordNr(1);
-    db.SetStartTimeToNow();
-    EXPECT_EQ(File(), "");
-    std::vector<std::string> seen;
-    auto c = db.Change.Connect([&] {
-        const std::int32_t saved = db.RecordNr();
-        db.RecordNr(2);
-        db.RecordNr(saved);
-        seen.push_back(db.Description() + "@" + std::to_string(db.EndDateTimeMinute()));
-    });
-    clock.Advance(61);
-    db.SetEndTimeToNow();
-    db.Description("Bert");
-    EXPECT_EQ(seen.size(), 7u); // moving the cursor sends none
-    EXPECT_EQ(seen.back(), "Bert@1");
-    EXPECT_EQ(File(), Bytes({{{2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 9, 1, 1}, "Bert"}}));
-}
-
 // A record cut short reads what is there, the missing bytes as zeros; the file stays as it was.
 TEST_F(Store, DamagedFilesOpenAreNeverShortenedAndCountHalfToEven)
 {

@@ -126,27 +126,6 @@ TEST_F(LogList, EveryFilterOverAMixedLogWithDamagedRecordsAndHeadersInBothLangua
     EXPECT_EQ(Row(0)[4], "1 uur 30");
 }
 
-TEST_F(LogList, ChangesReachTheirRowAndNewStretchesFollowTheFilter)
-{
-    Open(kMixedLog, "Piet");
-    NewRecord("Jan"); // never passes "Piet": no row, but the count follows
-    EXPECT_EQ(Shown(), (Tags{4, 6}));
-    EXPECT_EQ(list.knownRecordCount(), 8);
-    store.RecordNr(4); // a shown record that stops passing keeps its row, red
-    store.Description("Jan");
-    EXPECT_EQ(Row(0)[0], "Jan");
-    EXPECT_EQ(Colour(0), QVariant(QColor(Qt::red)));
-    EXPECT_FALSE(Colour(1).isValid()); // readable on a dark theme too, unlike black
-    list.filter("-Idle");
-    NewRecord("Piet");
-    EXPECT_EQ(Shown(), (Tags{1, 3, 4, 5, 7, 8, 9}));
-    clock.Advance(3660);
-    store.SetEndTimeToNow();
-    EXPECT_EQ(Row(6), (Texts{"Piet", "Vandaag", "9:0:0", "10:1:0", "1 h 1"}));
-    store.Description("Piet Idle");
-    EXPECT_EQ(Colour(6), QVariant(QColor(Qt::red)));
-}
-
 // An open editor keeps what is typed through refreshes of its row and another; only a changed,
 // confirmed text is written, and the store's cursor stays where it was.
 TEST_F(LogList, InPlaceEditsSurviveRefreshesAndReachTheRecordUnlessAbandoned)

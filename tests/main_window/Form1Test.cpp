@@ -18,30 +18,6 @@ namespace {
 
 using Form = Form1Fixture;
 
-TEST_F(Form, FirstStartWithoutSettingsTurnsEverythingOnInEnglish)
-{
-    Store("Users", "Ann|Bob", "Edit");
-    Start();
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(form->StartWindow()->isVisible());
-    EXPECT_TRUE(Item("mnuLanguageEnglish")->isChecked() && !Item("mnuLanguageDutch")->isChecked());
-    for (const char *option :
-         {"mnuAutoStopOnMouseIdle", "mnuOptionsProgramEnabled", "mnuAutoStartOnSetup"})
-        EXPECT_TRUE(Item(option)->isChecked()) << option;
-    EXPECT_EQ(runKey.writes, (std::vector<Write>{{"Zitklok", "/opt/zk/zitklok"}}));
-    // Only the option applied last is stored at start-up; the language stays absent.
-    EXPECT_EQ(Stored("AutoStartOnSetup") + Stored("AutoStopOnMouseIdle") + Stored("Language"),
-              "True??");
-    EXPECT_EQ(tray.menuTexts, "Open Sitclock|Exit Sitclock");
-    EXPECT_TRUE(form->Timer1().isActive());
-    EXPECT_FALSE(form->Timer2().isActive());
-    // The filter box starts on its English first entry; a new user joins it at once, the text
-    // stays as it was.
-    auto *cmb = form->findChild<QComboBox *>("cmbFilter");
-    form->household().Users().Add("Cor");
-    EXPECT_EQ(cmb->itemText(cmb->count() - 1) + cmb->currentText(), "CorAll (without Idle)");
-}
-
 TEST_F(Form, SwitchedOffStartShowsStateThreeInDutch)
 {
     Store("Language", "NL");
@@ -55,33 +31,6 @@ TEST_F(Form, SwitchedOffStartShowsStateThreeInDutch)
     EXPECT_EQ(runKey.writes, (std::vector<Write>{{"Zitklok", ""}})); // kept, but emptied
     EXPECT_EQ(form->findChild<QLabel *>("StatusText")->text(), "Programma is uitgeschakeld.");
     EXPECT_EQ(Item("mnuExit")->text().toStdString(), "&Sluiten");
-}
-
-// The Dutch hint of an empty start window wraps and pushes the button below it down; the filter
-// box keeps what is typed, case and all, also after Enter: no completion.
-TEST_F(Form, TheDutchHintWrapsAndTypedFiltersStayAsTyped)
-{
-    Store("Language", "NL");
-    Start();
-    auto *hint = form->StartWindow()->findChild<QLabel *>("labStartNoUsers");
-    form->StartWindow()->setFont(QFont(form->StartWindow()->font().family(), 16));
-    form->StartWindow()->Load();
-    EXPECT_GE(hint->height(), std::max(50, hint->heightForWidth(hint->width())));
-    EXPECT_EQ(form->StartWindow()->findChild<QPushButton *>("btnEditUsers")->y(),
-              64 + hint->height() - 49);
-    Store("Users", "Anna|Piet", "Edit");
-    Start();
-    QLineEdit *edit = form->findChild<QComboBox *>("cmbFilter")->lineEdit();
-    QFocusEvent focus(QEvent::FocusIn); // gives the line edit's completer, if any, its widget
-    QApplication::sendEvent(edit, &focus);
-    for (const QString typed : {"pie", "a", "alles", "anna", "-Pi"}) {
-        edit->clear();
-        for (QChar c : typed + '\r') {
-            QKeyEvent key(QEvent::KeyPress, c == '\r' ? Qt::Key_Return : 0, {}, c);
-            QApplication::sendEvent(edit, &key);
-        }
-        EXPECT_EQ(edit->text().toStdString(), typed.toStdString());
-    }
 }
 
 TEST_F(Form, OptionClicksToggleWhatIsStoredNotTheCheck)

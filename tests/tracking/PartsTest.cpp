@@ -18,30 +18,6 @@ TEST(ClockJumpWatch, TellsASleepFromAWallClockThatWasSet)
     }
 }
 
-// Each look: pointer x, the steady clock, and what the watch tells; the count stops at 32 bits.
-TEST(MouseIdleCounter, CountsStillLooksAndRestartsOnAnyMovement)
-{
-    MouseIdleCounter c;
-    c.ScanRateInSeconds(10);
-    std::string told;
-    auto idle = c.Idle.Connect([&](std::int32_t &n) { told += std::to_string(n) + " "; });
-    auto reset = c.ResetIdle.Connect([&] { told += "reset "; });
-    const std::tuple<int, long long, const char *> looks[] = {
-        {0, 1010, "10 "}, {1, 1020, "reset 0 "}, {1, 1030, "10 "}, // (0, 0) before the first
-        {1, 1630, "20 "},                       // 600 seconds late: an ordinary look
-        {9, 1630 + 8 * 3600, "28820 reset 0 "}, // later: the gap is stillness first
-        {9, 0, "10 "},                          // a clock set back is no gap
-        {9, 4'000'000'000LL, "2147483647 "}};
-    for (const auto &[x, seconds, events] : looks) {
-        told.clear();
-        c.Look({x, 0}, seconds);
-        EXPECT_EQ(told, events) << seconds;
-    }
-    c.Reset(); // a stretch begun right after a resume: the sleep is no stillness of its own
-    c.Look({9, 0}, 4'000'000'000LL + 8 * 3600);
-    EXPECT_EQ(told, "2147483647 10 ");
-}
-
 struct FakeIdleTime : zk::IdleTimeSource
 {
     std::optional<std::uint64_t> IdleMilliseconds() override { return answer; }

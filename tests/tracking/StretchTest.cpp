@@ -28,49 +28,6 @@ TEST_F(Stretches, TheWindowFollowsTheStateAndTheFocusCountdown)
     }
 }
 
-// A stop asks for the text (Cancel keeps the name) while a stretch runs; a start closes it now.
-// An automatic stop or a start while the box is open: the text goes to the stretch offered.
-TEST_F(Stretches, StartsAndStopsWriteTheRecords)
-{
-    ctl.NewRecord("Anna", false);
-    Minutes(25);
-    clock.Advance(5);
-    dialogs.answers = {"Anna: homework", "", "Homework", "Drawing"};
-    ctl.btnEindigComputeren_Click();
-    ctl.btnEindigComputeren_Click(); // nothing runs: nothing is asked
-    EXPECT_EQ(dialogs.calls.at(0).text + "|" + dialogs.calls[0].offered,
-              "Please enter your sitclock!|Anna");
-    ctl.NewRecord("Bert", false);
-    clock.Advance(7);
-    ctl.NewRecord("Carla", false);
-    ctl.btnEindigComputeren_Click();
-    ctl.NewRecord("Anna", false);
-    Looks(1, true);
-    Looks(59, false);
-    dialogs.whileOpen = [this] {
-        dialogs.whileOpen = nullptr;
-        Looks(1, false);
-    };
-    ctl.btnEindigComputeren_Click();
-    ctl.NewRecord("Anna", false);
-    dialogs.whileOpen = [this] {
-        dialogs.whileOpen = nullptr;
-        clock.Advance(20);
-        ctl.NewRecord("Bert", false);
-        actions.RecordNr(1);
-    };
-    actions.RecordNr(2);
-    ctl.btnEindigComputeren_Click();
-    EXPECT_EQ(Log(), "9:00-9:25:05 Anna: homework|9:25:05-9:25:12 Bert|9:25:12-9:25:12 Carla|"
-                     "9:25:12-9:25:22 Homework|9:25:22-9:35:22 Idle|9:35:22-9:35:42 Drawing|"
-                     "9:35:42-9:35:42 Bert|");
-    EXPECT_EQ(std::tuple(ctl.currentUser(), State(), actions.RecordNr()), std::tuple("Bert", 1, 2));
-    ctl.ActionState().State(3);
-    ctl.NewRecord("Anna", true);
-    ctl.NewRecord("Idle", true);
-    EXPECT_EQ(std::pair(State(), mouseWatchResets), std::pair(2, 7));
-}
-
 // The minute tick writes the end and the tooltip with the user's total of today (an earlier
 // stretch counts); the two-hour alarm comes once (also while its box lets the ticks run on)
 // until a new start.

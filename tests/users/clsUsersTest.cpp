@@ -17,26 +17,6 @@ protected:
     zk::test::FakeSettings settings;
 };
 
-TEST_F(Users, StoredTextReadsBackNameForNameAndIsWrittenBackUnchanged)
-{
-    const std::pair<std::string, V> rows[] = {
-        {"", {}}, {"Anna|Piet", {"Anna", "Piet"}}, {"Anna||Piet", {"Anna", "", "Piet"}},
-        {"|", {"", ""}}, {" Kees \xE9\xFF", {" Kees \xE9\xFF"}},
-        {std::string(1 << 20, 'a') + "|Piet", {std::string(32767, 'a')}}, // 32767 read at most
-    };
-    for (const auto &[stored, names] : rows) {
-        SCOPED_TRACE(stored.substr(0, 20));
-        Store(stored);
-        EXPECT_EQ(clsUsers().AllNames(), names);
-        EXPECT_EQ(Stored(), stored.substr(0, 32767)); // written back as the list goes
-    }
-    std::string many;
-    for (int i = 1; i <= 300; ++i)
-        many += "n" + std::to_string(i) + "|";
-    Store(many);
-    EXPECT_EQ(clsUsers().AllNames().back(), "n100"); // the first hundred are kept
-}
-
 enum class Op { Add, Remove, RemoveByName, SetItem };
 
 // Makes the change of a row: a name for Add, RemoveByName and SetItem, a number for Remove and
