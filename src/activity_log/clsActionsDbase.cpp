@@ -1,6 +1,7 @@
 #include "activity_log/clsActionsDbase.h"
 
 #include "activity_log/DamagedLogCopy.h"
+#include "activity_log/DiskSync.h"
 #include "activity_log/FileIo.h"
 #include "activity_log/Module4.h"
 #include "activity_log/RecordWindow.h"
@@ -15,6 +16,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include <fcntl.h>
@@ -58,6 +60,7 @@ struct clsActionsDbase::Impl
     std::string fileName;
     int fd = -1;
     bool readOnly = false;
+    std::optional<zk::DiskSync> disk; // while a log is open for writing
     ActionRecord record = Blank();
     RecordWindow window;
     int walks = 0;
@@ -121,8 +124,8 @@ struct clsActionsDbase::Impl
             throw zk::FileError(Kind::Write, fileName, error, nr);
         }
         // A power cut after the kernel took the record must not lose it.
-        if (::fdatasync(fd) != 0)
-            throw zk::FileError(Kind::Sync, fileName, errno, nr);
+        if (const int error = disk->Requested(); error != 0)
+            throw zk::FileError(Kind::Sync, fileName, error, nr);
     }
 
     void KeepDamagedCopy()
@@ -144,6 +147,7 @@ clsActionsDbase::~clsActionsDbase()
     } catch (...) {
         // A destructor cannot report; callers that care close the file first.
     }
+    m->disk.reset();
     if (m->fd >= 0)
         ::close(m->fd);
 }
@@ -167,6 +171,8 @@ void clsActionsDbase::Open(const std::string &openfilename, int flags, bool read
     m->fd = fd;
     m->fileName = openfilename;
     m->readOnly = readOnly;
+    if (!readOnly)
+        m->disk.emplace(fd);
     m->wholeChecked = false;
     m->recordChanged = false;
     m->recordNr = 1; // nothing read: the buffer keeps what it held
@@ -178,10 +184,21 @@ void clsActionsDbase::CloseFile()
     if (m->fd < 0)
         return;
     Flush();
+    const int error = m->disk ? m->disk->Wait() : 0;
+    m->disk.reset();
     ::close(m->fd);
     m->fd = -1;
     m->window.Drop();
-    m->fileName.clear();
+    const std::string closed = std::exchange(m->fileName, {});
+    if (error != 0)
+        throw zk::FileError(Kind::Sync, closed, error);
+}
+
+void clsActionsDbase::WaitUntilOnDisk()
+{
+    m->RequireOpen();
+    if (const int error = m->disk ? m->disk->Wait() : 0; error != 0)
+        throw zk::FileError(Kind::Sync, m->fileName, error);
 }
 
 std::int32_t clsActionsDbase::RecordCount() const

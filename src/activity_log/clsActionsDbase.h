@@ -20,7 +20,10 @@ class clsTimePoint;
 // read with it), so what another program appends or rewrites while the log is
 // open here is seen at the next read.
 //
-// A record written is on disk (fdatasync) before the write returns. Before the
+// Each record written is put on disk (fdatasync) right after, on a thread of its
+// own (zk::DiskSync), so the write does not wait for the disk; WaitUntilOnDisk and
+// CloseFile wait for it, and a sync that failed is raised by the next write,
+// WaitUntilOnDisk or CloseFile. Before the
 // first write into a log whose length is not a whole number of records, the
 // whole file is copied aside (zk::DamagedLogCopy); TakeDamagedCopy tells where.
 //
@@ -44,6 +47,8 @@ public:
     std::int32_t RecordNr() const;
     void RecordNr(std::int32_t vNewValue);
     void Flush();
+    // Returns when every record written so far is on disk.
+    void WaitUntilOnDisk();
     void EncryptAll();
 
     // Between BeginWalk and its EndWalk (StoreWalk pairs them), cursor moves

@@ -4,6 +4,7 @@
 #include "activity_log/Module4.h"
 #include "time/OverflowError.h"
 
+#include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -15,12 +16,18 @@
 using namespace zk::test;
 using namespace ::testing;
 
-// The system's syncs, counted: a file's data (fdatasync) and a folder's names (fsync).
-static int dataSyncs = 0;
-static int folderSyncs = 0;
+// The system's syncs, counted: a file's data (fdatasync, on the store's own thread) and a
+// folder's names (fsync).
+static std::atomic<int> dataSyncs = 0;
+static std::atomic<int> folderSyncs = 0;
+static std::atomic<bool> dataSyncsFail = false;
 extern "C" int fdatasync(int fd)
 {
     ++dataSyncs;
+    if (dataSyncsFail) {
+        errno = EIO;
+        return -1;
+    }
     return static_cast<int>(::syscall(SYS_fdatasync, fd));
 }
 extern "C" int fsync(int fd)
@@ -132,14 +139,23 @@ TEST_F(Store, EveryWriteIsPutOnDisk)
     dataSyncs = 0;
     folderSyncs = 0;
     Append({{2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 9, 0, 0}, "Anna"});
+    db.WaitUntilOnDisk();
+    EXPECT_EQ(dataSyncs, 1);
     db.RecordNr(1);
     db.AddToEndTime(60);
     db.Flush();
-    db.Description("Anna homework");
-    db.Flush();
-    EXPECT_EQ(dataSyncs, 3);
+    db.WaitUntilOnDisk();
+    EXPECT_EQ(dataSyncs, 2);
     zk::LogArchive::StartNewLog(db, {2026, 12, 6, 9, 1, 0});
     EXPECT_EQ(folderSyncs, 1);
+    dataSyncsFail = true; // told by the next wait, write or close
+    db.Description("Anna homework");
+    db.Flush();
+    EXPECT_THROW(db.WaitUntilOnDisk(), zk::FileError);
+    dataSyncsFail = false;
+    db.Description("Anna drawing");
+    db.CloseFile(); // waits for the last write's sync
+    EXPECT_EQ(dataSyncs, 4);
 }
 
 TEST_F(Store, ErrorsNameThePathAndLeaveTheStoreAsItWas)
