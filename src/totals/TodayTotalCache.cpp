@@ -75,14 +75,6 @@ void TodayTotalCache::ForgetAll()
     m_newestDescriptions.clear();
 }
 
-const std::string *TodayTotalCache::Kept(std::int32_t nr) const
-{
-    const auto kept =
-        std::lower_bound(m_newestDescriptions.begin(), m_newestDescriptions.end(), nr,
-                         [](const auto &k, std::int32_t n) { return k.first < n; });
-    return kept != m_newestDescriptions.end() && kept->first == nr ? &kept->second : nullptr;
-}
-
 std::int32_t TodayTotalCache::GetTodayTimeFromUser(const std::string &username)
 {
     StoreWalk cursor(m_store);
@@ -91,17 +83,24 @@ std::int32_t TodayTotalCache::GetTodayTimeFromUser(const std::string &username)
     if (m_summaries.size() < static_cast<std::size_t>(n) + 1)
         m_summaries.resize(static_cast<std::size_t>(n) + 1);
     const std::optional<CalendarDay> today = CalendarDay::Of(CurrentClock().Now());
-    std::string read;
     for (std::int32_t i = 1; i <= n; ++i) {
         if (!m_summaries[static_cast<std::size_t>(i)].known) {
             m_store.RecordNr(i);
             Note(i, m_store.Description());
         }
+    }
+    // The kept descriptions go by record number, as the records do: one pass over both.
+    auto kept = m_newestDescriptions.cbegin();
+    std::string read;
+    for (std::int32_t i = 1; i <= n; ++i) {
         const Summary &s = m_summaries[static_cast<std::size_t>(i)];
         if (!today || s.day != today)
             continue;
+        while (kept != m_newestDescriptions.cend() && kept->first < i)
+            ++kept;
         std::int32_t seconds = s.seconds;
-        const std::string *description = Kept(i);
+        const std::string *description =
+            kept != m_newestDescriptions.cend() && kept->first == i ? &kept->second : nullptr;
         if (description == nullptr) { // an older day's record, today after the clock went back
             m_store.RecordNr(i);
             read = m_store.Description();

@@ -52,8 +52,6 @@ private:
     };
 
     void Forget(std::int32_t nr);
-    // The kept description of record nr; nothing for a record of an older day.
-    const std::string *Kept(std::int32_t nr) const;
 
     clsActionsDbase &m_store;
     std::vector<Summary> m_summaries; // by record number
