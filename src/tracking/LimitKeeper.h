@@ -29,7 +29,6 @@ public:
     Minute Tick(const std::string &user, std::int32_t todaySeconds, bool boxOpen);
     // Locks the session; a failure is told once.
     void Lock();
-    bool BoxOpen() const { return m_boxOpen; }
 
 private:
     void Tell(const std::string &text);
