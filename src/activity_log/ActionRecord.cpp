@@ -27,9 +27,16 @@ constexpr std::size_t kDescriptionOffset = 48;
 
 } // namespace
 
+std::string ActionRecord::PlainDescription() const
+{
+    std::string text;
+    PlainDescription(text);
+    return text;
+}
+
 // DecryptText of the field without its trailing spaces, without code 0, in one
 // pass: every reader of the log asks this of every record.
-std::string ActionRecord::PlainDescription() const
+void ActionRecord::PlainDescription(std::string &into) const
 {
     const auto &field = Description;
     // Most of a field is padding: eight spaces at a time first.
@@ -45,7 +52,7 @@ std::string ActionRecord::PlainDescription() const
     std::array<char, ActionRecord::kDescriptionSize> text;
     for (std::size_t i = 0; i < end; ++i)
         text[i] = DecryptChar(static_cast<unsigned char>(field[i]));
-    return std::string(text.data(), std::remove(text.data(), text.data() + end, '\0'));
+    into.assign(text.data(), std::remove(text.data(), text.data() + end, '\0'));
 }
 
 ActionRecord::Bytes ActionRecord::ToBytes() const

@@ -31,6 +31,8 @@ struct ActionRecord
     // The text of the Description field: unscrambled, without the padding and
     // without any character of code 0.
     std::string PlainDescription() const;
+    // The same into a string the caller keeps, whose room is used again.
+    void PlainDescription(std::string &into) const;
 
     using Bytes = std::array<unsigned char, kSize>;
     Bytes ToBytes() const;

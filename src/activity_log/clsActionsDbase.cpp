@@ -262,6 +262,11 @@ void clsActionsDbase::EncryptAll()
 
 std::string clsActionsDbase::Description() const { return m->record.PlainDescription(); }
 
+void clsActionsDbase::DescriptionInto(std::string &text) const
+{
+    m->record.PlainDescription(text);
+}
+
 void clsActionsDbase::Description(const std::string &text)
 {
     std::string terminated = text;

@@ -60,6 +60,9 @@ public:
 
     std::string Description() const;
     void Description(const std::string &text);
+    // Description() into a string the caller keeps: a walk over every record
+    // then makes no new string per record.
+    void DescriptionInto(std::string &text) const;
 
     std::int32_t StartDateTimeYear() const;
     void StartDateTimeYear(std::int32_t v);

@@ -166,8 +166,8 @@ void UCWatchActionsDbase::Attach(clsActionsDbase &store)
     if (actionsdbase == &store)
         return;
     actionsdbase = &store;
-    // Before the list's own listeners, so that a rebuild after Opened notes
-    // the records into a cache that has already forgotten the old file.
+    // Before the list's own listeners, so that the cache has forgotten the old
+    // file before the list reads the new one.
     m_todayTotal = std::make_unique<zk::TodayTotalCache>(store);
     m_actionsdbaseChange = store.Change.Connect([this] { actionsdbase_Change(); });
     // Opened on another file (a full log replaced by a new one): read it anew.
@@ -204,14 +204,14 @@ void UCWatchActionsDbase::FillList(clsActionsDbase &store)
         m_model->Reserve(n);
         m_todayTotal->ForgetAll();
         const std::uint8_t wording = WordingNow().value_or(kNoWords);
+        std::string description;
         for (std::int32_t i = 1; i <= n; ++i) {
             store.RecordNr(i);
             // The cursor has just read record i and nothing changed it, so
             // the filter test needs no cursor moves of its own here.
-            std::string description = store.Description();
+            store.DescriptionInto(description);
             if (DescriptionPassesFilter(description, m_filter))
                 m_model->AppendDuringRebuild(i, wording);
-            m_todayTotal->Note(i, std::move(description));
         }
         cursor.Restore();
         m_knownRecordCount = store.RecordCount();

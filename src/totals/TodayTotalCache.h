@@ -37,10 +37,8 @@ public:
     // writes a changed buffered record. Errors of the store reach the caller.
     std::int32_t GetTodayTimeFromUser(const std::string &username);
 
-    // Takes what the count needs of the record under the cursor, number nr,
-    // whose description the caller has just read (the log list's rebuild).
-    void Note(std::int32_t nr, std::string description);
-    // Forgets every record, as when the file was rewritten behind the store's back.
+    // Forgets every record, as when the file was rewritten behind the store's
+    // back: the next count reads them all again.
     void ForgetAll();
 
 private:
@@ -52,6 +50,9 @@ private:
     };
 
     void Forget(std::int32_t nr);
+    // Takes what the count needs of the record under the cursor, number nr,
+    // whose description has just been read.
+    void Note(std::int32_t nr, std::string description);
 
     clsActionsDbase &m_store;
     std::vector<Summary> m_summaries; // by record number
