@@ -39,12 +39,7 @@ void TodayTotalCache::Forget(std::int32_t nr)
 
 void TodayTotalCache::Note(std::int32_t nr, std::string description)
 {
-    if (nr < 1)
-        return;
-    const auto at = static_cast<std::size_t>(nr);
-    if (at >= m_summaries.size())
-        m_summaries.resize(at + 1);
-    Summary &s = m_summaries[at];
+    Summary &s = m_summaries.at(static_cast<std::size_t>(nr));
     s.day = CountingRule::Day(m_store.EndDateTime());
     auto kept = std::lower_bound(m_newestDescriptions.begin(), m_newestDescriptions.end(), nr,
                                  [](const auto &k, std::int32_t n) { return k.first < n; });

@@ -51,7 +51,7 @@ private:
 
     void Forget(std::int32_t nr);
     // Takes what the count needs of the record under the cursor, number nr,
-    // whose description has just been read.
+    // whose description has just been read; its summary is there already.
     void Note(std::int32_t nr, std::string description);
 
     clsActionsDbase &m_store;
