@@ -1,5 +1,6 @@
 #include "Form1Fixture.h"
 
+#include "log_view/UCWatchActionsDbase.h"
 #include "platform/qt/SingleInstance.h"
 #include "support/Unclipped.h"
 #include "users/frmEditUsers.h"
@@ -112,6 +113,34 @@ TEST_F(Form, TheTraysThirdClickRunsTimer2OnlyWhileItCountsDown)
         form->Timer2_Tick();
     }
     EXPECT_FALSE(form->Timer2().isActive());
+}
+
+// The countdown puts the focus on the log list of a window on the screen and
+// leaves a minimised or hidden one alone.
+TEST_F(Form, TheCountdownFocusesTheListOnlyOfAWindowOnTheScreen)
+{
+    struct Case
+    {
+        const char *window;
+        void (QWidget::*put)();
+        bool focused;
+    };
+    const Case cases[] = {
+        {.window = "shown", .put = &QWidget::showNormal, .focused = true},
+        {.window = "minimised", .put = &QWidget::showMinimized, .focused = false},
+        {.window = "hidden", .put = &QWidget::hide, .focused = false},
+    };
+    for (const Case &c : cases) {
+        Start();
+        (form.get()->*c.put)();
+        const QWidget *list = form->findChild<UCWatchActionsDbase *>();
+        tray.Third.Emit();
+        for (int tick = 0; tick < 5; ++tick)
+            form->Timer2_Tick();
+        const QWidget *focus = form->focusWidget();
+        const bool onList = focus != nullptr && (focus == list || list->isAncestorOf(focus));
+        EXPECT_EQ(onList, c.focused) << c.window;
+    }
 }
 
 // A full log is kept whole under the day's name, the person is told where; a new log begins.
