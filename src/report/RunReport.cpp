@@ -229,12 +229,16 @@ std::vector<std::string> LogFiles(const QString &file)
     return files;
 }
 
+struct Visited
+{
+    std::int64_t unreachable; // records past 32767
+    bool damaged;             // a file is not whole records
+};
+
 // Every record of every file; files that end in a damaged record are told on
-// err once their records are reported. Returns the records past 32767 and
-// sets damaged when any file is not whole records.
-std::int64_t VisitLog(const QString &file, QTextStream &err, bool &damaged,
-                      const LogVisitor::Visit &visit,
-                      const std::function<void(const std::string &)> &begin = {})
+// err once their records are reported.
+Visited VisitLog(const QString &file, QTextStream &err, const LogVisitor::Visit &visit,
+                 const std::function<void(const std::string &)> &begin = {})
 {
     const std::vector<std::string> files = LogFiles(file);
     std::int64_t unreachable = 0;
@@ -251,8 +255,7 @@ std::int64_t VisitLog(const QString &file, QTextStream &err, bool &damaged,
     for (const auto &[path, rest] : tails)
         err << "zitklok-report: " << Latin1(path) << " ends in a damaged record: " << rest
             << " bytes after the last whole one of " << ActionRecord::kSize << '\n';
-    damaged = !tails.empty();
-    return unreachable;
+    return {.unreachable = unreachable, .damaged = !tails.empty()};
 }
 
 void Notes(std::int64_t unreachable, const DailyTotals *totals, QTextStream &err)
@@ -267,20 +270,17 @@ void Notes(std::int64_t unreachable, const DailyTotals *totals, QTextStream &err
 
 int List(const Options &o, QTextStream &out, QTextStream &err)
 {
-    bool damaged = false;
-    const auto unreachable = VisitLog(
-        o.file, err, damaged, [&](const LogEntry &r) { out << Latin1(ListLine(r)) << '\n'; },
+    const Visited visited = VisitLog(
+        o.file, err, [&](const LogEntry &r) { out << Latin1(ListLine(r)) << '\n'; },
         [&](const std::string &path) { out << "# " << Latin1(path) << '\n'; });
-    Notes(unreachable, nullptr, err);
-    return damaged ? kDamaged : kOk;
+    Notes(visited.unreachable, nullptr, err);
+    return visited.damaged ? kDamaged : kOk;
 }
 
 int Totals(const Options &o, QTextStream &out, QTextStream &err)
 {
     DailyTotals totals(Users(o, err), o.from, o.to);
-    bool damaged = false;
-    const auto unreachable =
-        VisitLog(o.file, err, damaged, [&](const LogEntry &r) { totals.Add(r); });
+    const Visited visited = VisitLog(o.file, err, [&](const LogEntry &r) { totals.Add(r); });
     const TextSink sink = [&](std::string_view piece) { out << Latin1(piece); };
     // Each user's limits read once: the settings file is parsed at every read.
     std::map<std::string, zk::UserLimits> known;
@@ -294,8 +294,8 @@ int Totals(const Options &o, QTextStream &out, QTextStream &err)
         WriteTotalsCsv(totals, sink, limits);
     else
         WriteTotalsTable(totals, sink, limits);
-    Notes(unreachable, &totals, err);
-    return damaged ? kDamaged : kOk;
+    Notes(visited.unreachable, &totals, err);
+    return visited.damaged ? kDamaged : kOk;
 }
 
 int Chart(const Options &o, QTextStream &err, ChartSaver saveChart)
@@ -313,16 +313,14 @@ int Chart(const Options &o, QTextStream &err, ChartSaver saveChart)
     }
     const CalendarDay monday = day.MondayOfWeek();
     DailyTotals totals(Users(o, err), monday, monday.Plus(6));
-    bool damaged = false;
-    const auto unreachable =
-        VisitLog(o.file, err, damaged, [&](const LogEntry &r) { totals.Add(r); });
+    const Visited visited = VisitLog(o.file, err, [&](const LogEntry &r) { totals.Add(r); });
     const QString failure = saveChart(totals, day, o.output);
-    Notes(unreachable, &totals, err);
+    Notes(visited.unreachable, &totals, err);
     if (!failure.isEmpty()) {
         err << "zitklok-report: " << failure << '\n';
         return kUnreadable;
     }
-    return damaged ? kDamaged : kOk;
+    return visited.damaged ? kDamaged : kOk;
 }
 
 } // namespace

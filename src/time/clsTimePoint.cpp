@@ -5,6 +5,7 @@
 #include "time/TimeShapes.h"
 #include "time/clsTimeDaysInMonth.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -105,7 +106,7 @@ void clsTimePoint::FixIt()
         const std::int64_t byDays =
             (std::int64_t{1} - kDaysInFourYears - 1 - m_day) / kDaysInFourYears + 1;
         const std::int64_t byYear = (std::int64_t{m_year} - kMin16 - kYearMargin) / 4;
-        const std::int64_t cycles = byDays < byYear ? byDays : byYear;
+        const std::int64_t cycles = std::min(byDays, byYear);
         m_day = static_cast<std::int32_t>(m_day + cycles * kDaysInFourYears);
         m_year = static_cast<std::int32_t>(m_year - cycles * 4);
         p = PreviousMonthDays(m_month, m_year);
@@ -125,7 +126,7 @@ void clsTimePoint::FixIt()
         const std::int64_t byDays =
             (std::int64_t{m_day} - kLongestMonth - kDaysInFourYears - 1) / kDaysInFourYears + 1;
         const std::int64_t byYear = (kMax16 - kYearMargin - std::int64_t{m_year}) / 4;
-        const std::int64_t cycles = byDays < byYear ? byDays : byYear;
+        const std::int64_t cycles = std::min(byDays, byYear);
         m_day = static_cast<std::int32_t>(m_day - cycles * kDaysInFourYears);
         m_year = static_cast<std::int32_t>(m_year + cycles * 4);
         n = MonthDays(m_month, m_year);

@@ -5,9 +5,11 @@
 #include "time/OverflowError.h"
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -16,19 +18,23 @@
 using namespace zk::test;
 using namespace ::testing;
 
-// The system's syncs, counted: a file's data (fdatasync, on the store's own thread) and a
-// folder's names (fsync).
+// The system's syncs, counted once done: a file's data (fdatasync, on the store's own
+// thread, slow on request) and a folder's names (fsync).
+static std::atomic<int> dataSyncsBegun = 0;
 static std::atomic<int> dataSyncs = 0;
 static std::atomic<int> folderSyncs = 0;
 static std::atomic<bool> dataSyncsFail = false;
+static std::atomic<bool> dataSyncsSlow = false;
 extern "C" int fdatasync(int fd)
 {
-    ++dataSyncs;
-    if (dataSyncsFail) {
+    ++dataSyncsBegun;
+    if (dataSyncsSlow)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const int result = dataSyncsFail ? -1 : static_cast<int>(::syscall(SYS_fdatasync, fd));
+    if (dataSyncsFail)
         errno = EIO;
-        return -1;
-    }
-    return static_cast<int>(::syscall(SYS_fdatasync, fd));
+    ++dataSyncs;
+    return result;
 }
 extern "C" int fsync(int fd)
 {
@@ -138,7 +144,11 @@ TEST_F(Store, EveryWriteIsPutOnDisk)
     db.OpenFile(path);
     dataSyncs = 0;
     folderSyncs = 0;
+    dataSyncsBegun = 0;
+    dataSyncsSlow = true;
     Append({{2026, 12, 6, 9, 0, 0}, {2026, 12, 6, 9, 0, 0}, "Anna"});
+    while (dataSyncsBegun == 0)
+        std::this_thread::yield(); // a wait that comes while the sync runs waits for its end
     db.WaitUntilOnDisk();
     EXPECT_EQ(dataSyncs, 1);
     db.RecordNr(1);
@@ -156,6 +166,7 @@ TEST_F(Store, EveryWriteIsPutOnDisk)
     db.Description("Anna drawing");
     db.CloseFile(); // waits for the last write's sync
     EXPECT_EQ(dataSyncs, 4);
+    dataSyncsSlow = false;
 }
 
 TEST_F(Store, ErrorsNameThePathAndLeaveTheStoreAsItWas)
@@ -177,6 +188,14 @@ TEST_F(Store, ErrorsNameThePathAndLeaveTheStoreAsItWas)
     // Texts of 32767 bytes or more are refused, not scrambled in part.
     EXPECT_THROW(EncryptText(std::string(32767, 'a')), zk::OverflowError);
     EXPECT_THROW(DecryptText(std::string(32767, 'a')), zk::OverflowError);
+}
+
+// The store's own words, which the report writes to standard error, name a record and the
+// system's reason only where there is one.
+TEST(FileErrorText, NamesARecordAndAReasonOnlyWhereThereIsOne)
+{
+    EXPECT_STREQ(zk::FileError(zk::FileError::Kind::Read, "/a.dat", 0).what(),
+                 "Cannot read the activity log \"/a.dat\"");
 }
 
 // Past a lowered file-size limit a write fails with EFBIG, as it does on a full disk: the

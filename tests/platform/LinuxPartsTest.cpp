@@ -1,12 +1,8 @@
-#include "platform/linux/QtPointerSource.h"
 #include "platform/linux/SysInfoRegistry.h"
 #include "platform/linux/XdgRunKey.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <optional>
 
 namespace {
 
@@ -19,57 +15,7 @@ bool Contains(const std::string &text, const std::string &part)
     return text.find(part) != std::string::npos;
 }
 
-// Sets an environment variable (unsets it for nullptr) for one scope.
-class EnvironmentVariable
-{
-public:
-    EnvironmentVariable(const char *name, const char *value) : m_name(name)
-    {
-        if (const char *was = std::getenv(name))
-            m_was = was;
-        Set(value);
-    }
-    ~EnvironmentVariable() { Set(m_was ? m_was->c_str() : nullptr); }
-
-private:
-    void Set(const char *value)
-    {
-        if (value)
-            ::setenv(m_name, value, 1);
-        else
-            ::unsetenv(m_name);
-    }
-
-    const char *m_name;
-    std::optional<std::string> m_was;
-};
-
 } // namespace
-
-// Under X11 the pointer itself is seen. In a Wayland session activity is seen
-// only through a compositor that answers; here none can: no display socket and
-// no session bus.
-TEST(QtPointerSource, ActivityIsSeenUnderX11AndNotInAWaylandSessionWithoutAnswers)
-{
-    struct Session
-    {
-        const char *type;
-        bool seen;
-    };
-    const Session sessions[] = {
-        {.type = "x11", .seen = true},
-        {.type = "wayland", .seen = false},
-    };
-    zk::test::TempDir runtime;
-    const EnvironmentVariable display("WAYLAND_DISPLAY", nullptr);
-    const EnvironmentVariable runtimeDir("XDG_RUNTIME_DIR", runtime.Path().c_str());
-    const EnvironmentVariable bus("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
-    for (const Session &session : sessions) {
-        const EnvironmentVariable type("XDG_SESSION_TYPE", session.type);
-        const zk::QtPointerSource pointer;
-        EXPECT_EQ(pointer.CanSeeActivity(), session.seen) << session.type;
-    }
-}
 
 TEST(SysInfoRegistry, TheFirstToolFoundOnThePathIsTheSystemInformationPath)
 {

@@ -46,6 +46,7 @@ TEST(TimePoint, NormalisesOutOfRangeFieldsIntoTheCalendar)
         {{2001, -11, 1, 0, 0, 0}, "1/1/2000 0:0:0"},
         {{2100, 2, 29, 0, 0, 0}, "29/2/2100 0:0:0"},  // centuries leap like any fourth year
         {{2003, 14, 29, 0, 0, 0}, "29/2/2004 0:0:0"}, // the month is put right first
+        {{2026, 23, 1, 0, 0, 0}, "1/11/2027 0:0:0"},  // months count from 1
         {{2000, 1, 1, 24000, 0, 0}, "27/9/2002 0:0:0"},
         {{2001, 1, -365, 0, 0, 0}, "1/1/2000 0:0:0"},
         {{2000, 3, -100000, 0, 0, 0}, "18/5/1726 0:0:0"}, // whole four-year cycles

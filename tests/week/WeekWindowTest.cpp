@@ -182,5 +182,41 @@ TEST_F(WeekWindowTest, EachUsersLimitLineLiesOnTheDaysItHoldsInTheirColour)
     EXPECT_LT(weekendLeft, weekendRight);
 }
 
+// The picture at its own scale: a bar stands on the axis in its day's column at its height
+// (three hours of an axis of four), the hour labels keep clear of the axis, and the legend says
+// "no users" only when there are none.
+TEST_F(WeekWindowTest, BarsStandInTheirDayAndTheLabelsKeepClearOfTheAxis)
+{
+    const auto picture = [](const std::vector<std::string> &users, const QString &noUsers) {
+        DailyTotals totals(users);
+        totals.Add({.start = {2026, 12, 7, 9, 0, 0}, .end = {2026, 12, 7, 12, 0, 0},
+                    .elapsed = 3 * 3600, .description = "Jan"});
+        WeekChartLook look;
+        look.noUsers = noUsers;
+        QImage image(WeekChart::kWidth, WeekChart::kHeight, QImage::Format_RGB32);
+        QPainter painter(&image);
+        WeekChart(totals, {2026, 12, 9}).Paint(painter, image.rect(), look);
+        return image;
+    };
+    const QImage jan = picture({"Jan"}, "no users");
+    QRect bar;
+    // Black ink on either side of the hour axis (x 59.5 to 60.5), above the day axis (y 373) and
+    // left of the bar: the hour labels end at x 54, the bar begins at 68.
+    int inkAroundTheAxis = 0;
+    for (int y = 0; y < jan.height(); ++y)
+        for (int x = 0; x < jan.width(); ++x) {
+            if (jan.pixel(x, y) == qRgb(0x1f, 0x77, 0xb4) && x < 600) // the legend's swatch is right
+                bar |= QRect(x, y, 1, 1);
+            const QColor ink = jan.pixelColor(x, y);
+            const bool black = ink.red() < 0x80 && ink.green() < 0x80 && ink.blue() < 0x80;
+            inkAroundTheAxis += x >= 55 && x < 68 && (x < 59 || x > 60) && y < 370 && black;
+        }
+    EXPECT_EQ(inkAroundTheAxis, 0);
+    // The plot is x 60 to 620 and y 44 to 374: Monday's 80 columns, the bar in their middle 64.
+    EXPECT_EQ(bar, QRect(QPoint(68, 126), QPoint(131, 371)));
+    EXPECT_EQ(jan, picture({"Jan"}, ""));
+    EXPECT_NE(picture({}, "no users"), picture({}, ""));
+}
+
 } // namespace
 } // namespace zk::test
