@@ -50,9 +50,12 @@ void ActionRecord::PlainDescription(std::string &into) const
     while (end > 0 && field[end - 1] == ' ')
         --end;
     std::array<char, ActionRecord::kDescriptionSize> text;
-    for (std::size_t i = 0; i < end; ++i)
-        text[i] = DecryptChar(static_cast<unsigned char>(field[i]));
-    into.assign(text.data(), std::remove(text.data(), text.data() + end, '\0'));
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < end; ++i) {
+        text[kept] = DecryptChar(static_cast<unsigned char>(field[i]));
+        kept += text[kept] != '\0';
+    }
+    into.assign(text.data(), kept);
 }
 
 ActionRecord::Bytes ActionRecord::ToBytes() const

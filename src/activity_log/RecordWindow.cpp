@@ -32,9 +32,9 @@ std::int64_t RecordWindow::Read(int fd, std::int64_t nr, std::int64_t records,
     const std::int64_t at = offset - m_from;
     const std::int64_t held = static_cast<std::int64_t>(m_bytes.size());
     const std::int64_t have = std::clamp<std::int64_t>(held - at, 0, kRecordLength);
-    out.fill(0);
     if (have > 0)
         std::copy_n(m_bytes.begin() + at, have, out.begin());
+    std::fill(out.begin() + have, out.end(), 0);
     return have;
 }
 

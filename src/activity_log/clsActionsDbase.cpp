@@ -99,7 +99,7 @@ struct clsActionsDbase::Impl
     {
         if (walks == 0)
             window.Drop();
-        ActionRecord::Bytes raw{};
+        ActionRecord::Bytes raw; // the window fills every byte
         const std::int64_t got =
             window.Read(fd, nr, walks > 0 ? RecordWindow::kRecordsPerRead : 1, raw);
         if (got < 0)
