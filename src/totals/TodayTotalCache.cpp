@@ -84,26 +84,21 @@ std::int32_t TodayTotalCache::GetTodayTimeFromUser(const std::string &username)
             Note(i, m_store.Description());
         }
     }
-    // The kept descriptions go by record number, as the records do: one pass over both.
-    auto kept = m_newestDescriptions.cbegin();
-    std::string read;
-    for (std::int32_t i = 1; i <= n; ++i) {
-        const Summary &s = m_summaries[static_cast<std::size_t>(i)];
-        if (!today || s.day != today)
-            continue;
-        while (kept != m_newestDescriptions.cend() && kept->first < i)
-            ++kept;
-        std::int32_t seconds = s.seconds;
-        const std::string *description =
-            kept != m_newestDescriptions.cend() && kept->first == i ? &kept->second : nullptr;
-        if (description == nullptr) { // an older day's record, today after the clock went back
+    if (today && today == m_newestDay) {
+        // Every record of the newest day is kept, with its seconds.
+        for (const auto &[nr, description] : m_newestDescriptions)
+            if (nr <= n && CountingRule::CountsFor(description, username))
+                total = CheckedAdd(total, m_summaries[static_cast<std::size_t>(nr)].seconds);
+    } else if (today) {
+        // Today is older than the newest day seen (the clock went back): its
+        // records are read again.
+        for (std::int32_t i = 1; i <= n; ++i) {
+            if (m_summaries[static_cast<std::size_t>(i)].day != today)
+                continue;
             m_store.RecordNr(i);
-            read = m_store.Description();
-            description = &read;
-            seconds = SecondsOf(m_store);
+            if (CountingRule::CountsFor(m_store.Description(), username))
+                total = CheckedAdd(total, SecondsOf(m_store));
         }
-        if (CountingRule::CountsFor(*description, username))
-            total = CheckedAdd(total, seconds);
     }
     cursor.Restore();
     return total;

@@ -185,17 +185,12 @@ TEST_F(Store, ErrorsNameThePathAndLeaveTheStoreAsItWas)
     reader.RecordNr(1);
     reader.Description("x");
     EXPECT_THAT([&] { reader.Flush(); }, ThrowsMessage<zk::FileError>(HasSubstr("reading only")));
+    // The words the report writes name a record and a reason only where there is one.
+    EXPECT_STREQ(zk::FileError(zk::FileError::Kind::Read, "/a.dat", 0).what(),
+                 "Cannot read the activity log \"/a.dat\"");
     // Texts of 32767 bytes or more are refused, not scrambled in part.
     EXPECT_THROW(EncryptText(std::string(32767, 'a')), zk::OverflowError);
     EXPECT_THROW(DecryptText(std::string(32767, 'a')), zk::OverflowError);
-}
-
-// The store's own words, which the report writes to standard error, name a record and the
-// system's reason only where there is one.
-TEST(FileErrorText, NamesARecordAndAReasonOnlyWhereThereIsOne)
-{
-    EXPECT_STREQ(zk::FileError(zk::FileError::Kind::Read, "/a.dat", 0).what(),
-                 "Cannot read the activity log \"/a.dat\"");
 }
 
 // Past a lowered file-size limit a write fails with EFBIG, as it does on a full disk: the

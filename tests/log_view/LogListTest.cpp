@@ -166,17 +166,22 @@ TEST_F(LogList, InPlaceEditsSurviveRefreshesAndReachTheRecordUnlessAbandoned)
     EXPECT_EQ(Colour(0), QVariant(QColor(Qt::red)));
 }
 
-// Without a store the total is 0 and a filter is kept for the first one; with one, the
-// rebuild's reading counts.
+// Without a store the total is 0 and a filter is kept for the first one; with one, today's total
+// is counted once and kept until the list is rebuilt, which reads the file anew.
 TEST_F(LogList, DailyTotalOfTheAttachedStore)
 {
     EXPECT_EQ(list.GetTodayTimeFromUser("Jan"), 0);
     list.filter("Idle");
-    WriteFileBytes(path, Bytes({{{2026, 12, 5, 23, 0, 0}, {2026, 12, 6, 1, 0, 0}, "Jan"}}));
+    const LogRecord jans{{2026, 12, 5, 23, 0, 0}, {2026, 12, 6, 1, 0, 0}, "Jan"};
+    WriteFileBytes(path, Bytes({jans}));
     store.OpenFile(path);
     list.WatchActionsDbase(store);
     EXPECT_EQ(Shown(), Tags{});
     EXPECT_EQ(list.GetTodayTimeFromUser("Jan"), 7200);
+    WriteFileBytes(path, Bytes({{jans.start, jans.end, "Piet"}})); // another program's write
+    EXPECT_EQ(list.GetTodayTimeFromUser("Jan"), 7200);
+    list.WatchActionsDbase(store);
+    EXPECT_EQ(list.GetTodayTimeFromUser("Jan"), 0);
 }
 
 // Under English the Dutch first text is a filter text of its own. The box starts on its first

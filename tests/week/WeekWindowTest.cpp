@@ -182,9 +182,8 @@ TEST_F(WeekWindowTest, EachUsersLimitLineLiesOnTheDaysItHoldsInTheirColour)
     EXPECT_LT(weekendLeft, weekendRight);
 }
 
-// The picture at its own scale: a bar stands on the axis in its day's column at its height
-// (three hours of an axis of four), the hour labels keep clear of the axis, and the legend says
-// "no users" only when there are none.
+// At the picture's own scale a bar stands in its day at its height, the hour labels keep clear
+// of the axis, and the legend says "no users" only when there are none.
 TEST_F(WeekWindowTest, BarsStandInTheirDayAndTheLabelsKeepClearOfTheAxis)
 {
     const auto picture = [](const std::vector<std::string> &users, const QString &noUsers) {
@@ -200,8 +199,7 @@ TEST_F(WeekWindowTest, BarsStandInTheirDayAndTheLabelsKeepClearOfTheAxis)
     };
     const QImage jan = picture({"Jan"}, "no users");
     QRect bar;
-    // Black ink on either side of the hour axis (x 59.5 to 60.5), above the day axis (y 373) and
-    // left of the bar: the hour labels end at x 54, the bar begins at 68.
+    // Black ink beside the hour axis (x 60) left of the bar: the hour labels end at x 54.
     int inkAroundTheAxis = 0;
     for (int y = 0; y < jan.height(); ++y)
         for (int x = 0; x < jan.width(); ++x) {
@@ -212,7 +210,8 @@ TEST_F(WeekWindowTest, BarsStandInTheirDayAndTheLabelsKeepClearOfTheAxis)
             inkAroundTheAxis += x >= 55 && x < 68 && (x < 59 || x > 60) && y < 370 && black;
         }
     EXPECT_EQ(inkAroundTheAxis, 0);
-    // The plot is x 60 to 620 and y 44 to 374: Monday's 80 columns, the bar in their middle 64.
+    // The plot is x 60 to 620, y 44 to 374: Monday's 80 columns, the bar in their middle 64,
+    // three hours of an axis of four.
     EXPECT_EQ(bar, QRect(QPoint(68, 126), QPoint(131, 371)));
     EXPECT_EQ(jan, picture({"Jan"}, ""));
     EXPECT_NE(picture({}, "no users"), picture({}, ""));
