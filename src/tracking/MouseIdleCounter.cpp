@@ -1,5 +1,6 @@
 #include "tracking/MouseIdleCounter.h"
 
+#include <algorithm>
 #include <limits>
 
 void MouseIdleCounter::AddStillness(std::int64_t seconds)
@@ -9,7 +10,7 @@ void MouseIdleCounter::AddStillness(std::int64_t seconds)
     const std::int64_t sum = static_cast<std::int64_t>(m_idle) + seconds;
     constexpr std::int64_t top = std::numeric_limits<std::int32_t>::max();
     constexpr std::int64_t bottom = std::numeric_limits<std::int32_t>::min();
-    m_idle = static_cast<std::int32_t>(sum > top ? top : (sum < bottom ? bottom : sum));
+    m_idle = static_cast<std::int32_t>(std::clamp(sum, bottom, top));
 }
 
 void MouseIdleCounter::Look(const zk::PointerPosition &position, std::int64_t steadySeconds)

@@ -89,7 +89,6 @@ void frmStart::Load()
         auto *button = new QPushButton(m_content);
         button->setObjectName(tpl->objectName());
         button->setProperty("index", i);
-        button->setGeometry(tpl->x(), tpl->y() + (i - 1) * kRowStep, tpl->width(), tpl->height());
         const std::string name = m_users.Item(static_cast<std::int16_t>(i));
         // The exact name travels in a property: the caption doubles "&" so
         // that it shows literally instead of marking an accelerator.

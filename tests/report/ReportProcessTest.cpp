@@ -41,6 +41,7 @@ TEST(ReportProcess, RunsFromTheInstalledFolderAndOnlyReads)
             return std::tuple{p.exitCode(), p.readAllStandardOutput().toStdString(),
                               p.readAllStandardError().toStdString()};
         };
+        EXPECT_EQ(std::get<0>(run({})), 2); // no command: bad usage
         const auto [code, out, err] = run({"totals", "--csv"});
         EXPECT_EQ(code, 0) << err;
         EXPECT_EQ(out, "Day,Anna,Idle\r\n2026-12-08,7200,0\r\n");
