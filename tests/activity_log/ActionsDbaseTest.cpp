@@ -185,9 +185,8 @@ TEST_F(Store, ErrorsNameThePathAndLeaveTheStoreAsItWas)
     reader.RecordNr(1);
     reader.Description("x");
     EXPECT_THAT([&] { reader.Flush(); }, ThrowsMessage<zk::FileError>(HasSubstr("reading only")));
-    // The words the report writes name a record and a reason only where there is one.
     EXPECT_STREQ(zk::FileError(zk::FileError::Kind::Read, "/a.dat", 0).what(),
-                 "Cannot read the activity log \"/a.dat\"");
+                 "Cannot read the activity log \"/a.dat\""); // no record, no reason: none named
     // Texts of 32767 bytes or more are refused, not scrambled in part.
     EXPECT_THROW(EncryptText(std::string(32767, 'a')), zk::OverflowError);
     EXPECT_THROW(DecryptText(std::string(32767, 'a')), zk::OverflowError);

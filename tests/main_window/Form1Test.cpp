@@ -30,6 +30,7 @@ TEST_F(Form, SwitchedOffStartShowsStateThreeInDutch)
     EXPECT_FALSE(Item("mnuOptionsProgramEnabled")->isChecked());
     EXPECT_TRUE(Item("mnuLanguageDutch")->isChecked());
     EXPECT_FALSE(Item("mnuLanguageEnglish")->isChecked());
+    EXPECT_FALSE(Item("mnuLimits")->isCheckable()); // a window, not a setting
     EXPECT_EQ(runKey.writes, (std::vector<Write>{{"Zitklok", ""}})); // kept, but emptied
     EXPECT_EQ(form->findChild<QLabel *>("StatusText")->text(), "Programma is uitgeschakeld.");
     EXPECT_EQ(Item("mnuExit")->text().toStdString(), "&Sluiten");
@@ -102,7 +103,8 @@ TEST_F(Form, WholeStretchesFromTheStartWindowToTheStopButtonOrExit)
     EXPECT_EQ(Log(), expected);
 }
 
-// Timer2 runs after the tray's third click only while the countdown lasts.
+// Timer2 runs after the tray's third click only while the countdown lasts; it leaves the list of a
+// hidden window without the focus.
 TEST_F(Form, TheTraysThirdClickRunsTimer2OnlyWhileItCountsDown)
 {
     Start();
@@ -114,7 +116,6 @@ TEST_F(Form, TheTraysThirdClickRunsTimer2OnlyWhileItCountsDown)
         form->Timer2_Tick();
     }
     EXPECT_FALSE(form->Timer2().isActive());
-    // The window is hidden: its log list is left without the focus.
     const QWidget *list = form->findChild<UCWatchActionsDbase *>();
     EXPECT_FALSE(form->focusWidget() == list || list->isAncestorOf(form->focusWidget()));
 }
