@@ -166,8 +166,8 @@ void UCWatchActionsDbase::Attach(clsActionsDbase &store)
     if (actionsdbase == &store)
         return;
     actionsdbase = &store;
-    // Before the list's own listeners, so that the cache has forgotten the old
-    // file before the list reads the new one.
+    // A new store, a new cache. Every rebuild makes it forget what it counted,
+    // so that the next count reads the file anew.
     m_todayTotal = std::make_unique<zk::TodayTotalCache>(store);
     m_actionsdbaseChange = store.Change.Connect([this] { actionsdbase_Change(); });
     // Opened on another file (a full log replaced by a new one): read it anew.
