@@ -199,7 +199,7 @@ TEST_F(WeekWindowTest, BarsStandInTheirDayAndTheLabelsKeepClearOfTheAxis)
     };
     const QImage jan = picture({"Anna", "Jan"}, "no users"); // Jan's bar is the day's second
     QRect bar;
-    // Black ink in the plot (x 60 to 620, y 44 to 373) or right of the hour labels (to x 54).
+    // Black ink from the hour labels' end (x 54) to the plot's right, title and axes aside.
     int inkInThePlot = 0;
     for (int y = 0; y < jan.height(); ++y)
         for (int x = 0; x < jan.width(); ++x) {
@@ -210,7 +210,7 @@ TEST_F(WeekWindowTest, BarsStandInTheirDayAndTheLabelsKeepClearOfTheAxis)
             inkInThePlot += x >= 55 && x < 620 && (x < 59 || x > 60) && y > 40 && y < 370 && black;
         }
     EXPECT_EQ(inkInThePlot, 0);
-    // Plot x 60 to 620, y 44 to 374; Monday's two bars in the middle 64 of its 80; 3 h of 4.
+    // Plot x 60 to 619, y 44 to 373; Monday's two bars in the middle 64 of its 80; 3 h of 4.
     EXPECT_EQ(bar, QRect(QPoint(100, 126), QPoint(131, 371)));
     EXPECT_EQ(jan, picture({"Anna", "Jan"}, ""));
     EXPECT_NE(picture({}, "no users"), picture({}, ""));
